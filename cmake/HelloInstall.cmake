@@ -1,0 +1,26 @@
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(TARGETS gen
+    EXPORT genTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+install(EXPORT genTargets
+    NAMESPACE gen::
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/gen)
+
+configure_package_config_file(
+    ${PROJECT_SOURCE_DIR}/cmake/genConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/genConfig.cmake
+    INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/gen)
+write_basic_package_version_file(
+    ${PROJECT_BINARY_DIR}/genConfigVersion.cmake
+    VERSION ${PROJECT_VERSION}
+    COMPATIBILITY SameMajorVersion)
+install(FILES
+    ${PROJECT_BINARY_DIR}/genConfig.cmake
+    ${PROJECT_BINARY_DIR}/genConfigVersion.cmake
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/gen)
+
+install(TARGETS hello-qt6 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

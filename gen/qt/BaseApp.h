@@ -1,0 +1,33 @@
+#pragma once
+
+// The application object of every program built on the library; it records
+// which colour theme was asked for and which one is applied.
+
+#include <QApplication>
+#include <QString>
+
+#include <cstdint>
+
+namespace gen::qt {
+
+class BaseApp : public QApplication {
+public:
+    BaseApp(int& argc, char** argv);
+    ~BaseApp() override;
+
+    // The organisation and application names locate the settings store, so
+    // this runs before any settings object exists.
+    static void prepare_settings(const QString& organisation, const QString& application);
+
+    std::uint32_t requested_theme() const { return requestedTheme; }
+    std::uint32_t applied_theme() const { return appliedTheme; }
+
+protected:
+    std::uint32_t requestedTheme = 0;
+    std::uint32_t appliedTheme = 0;
+};
+
+// The one application object; set by its constructor, owns nothing.
+extern BaseApp* gAppBase;
+
+} // namespace gen::qt
