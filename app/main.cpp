@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     MySettings settings;
     gen::qt::GApp<MySettings> app(argc, argv, &settings);
     gen::qt::baseSettings = &settings;
+    app.close_windows_on_termination();
     gen::log::configure(argc, argv);
 
     QMainWindow window;

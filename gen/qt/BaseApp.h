@@ -19,6 +19,11 @@ public:
     // this runs before any settings object exists.
     static void prepare_settings(const QString& organisation, const QString& application);
 
+    // Closes every window on SIGTERM or SIGINT, so a logout or Ctrl+C ends
+    // the program the same orderly way as closing its window (state saved,
+    // exit code 0). Does nothing on platforms without POSIX signals.
+    void close_windows_on_termination();
+
     std::uint32_t requested_theme() const { return requestedTheme; }
     std::uint32_t applied_theme() const { return appliedTheme; }
 

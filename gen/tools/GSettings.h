@@ -14,6 +14,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <limits>
+#include <type_traits>
+
 class QMainWindow;
 class QSplitter;
 
@@ -36,16 +39,30 @@ public:
 
     // The stored value converted to T; `def` when nothing is stored or the
     // stored type cannot be converted to T at all, T's zero value when the
-    // conversion is possible in principle but fails for this value.
+    // conversion is possible in principle but fails for this value. A number
+    // outside T's range counts as failed rather than wrapping around.
     template <typename T>
     T get(const QString& key, const T& def, const QObject* object = nullptr) const {
         const QVariant stored = value(effective_key(key, object));
         if (!stored.isValid()) return def;
         const QMetaType target = QMetaType::fromType<T>();
         if (!QMetaType::canConvert(stored.metaType(), target)) return def;
-        QVariant converted = stored;
-        if (!converted.convert(target)) return T{};
-        return converted.value<T>();
+        if constexpr (std::is_integral_v<T> && !std::is_same_v<T, bool>) {
+            bool ok = false;
+            if constexpr (std::is_signed_v<T>) {
+                const qlonglong v = stored.toLongLong(&ok);
+                if (!ok || v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) return T{};
+                return static_cast<T>(v);
+            } else {
+                const qulonglong v = stored.toULongLong(&ok);
+                if (!ok || v > std::numeric_limits<T>::max()) return T{};
+                return static_cast<T>(v);
+            }
+        } else {
+            QVariant converted = stored;
+            if (!converted.convert(target)) return T{};
+            return converted.value<T>();
+        }
     }
 
     unsigned int get_uint(const QString& key, unsigned int def, const QObject* object = nullptr) const;
