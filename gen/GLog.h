@@ -75,7 +75,8 @@ void set_gui_appender_ext(GuiAppenderExt appender);
 long long start_log_time();
 long long get_time_since_start();
 
-// The prefix of one line; each call with the number bit set uses up a line number.
+// The prefix of one line; each call with the number bit set uses up a line
+// number. Takes the logger's mutex, so an appender must not call it.
 std::string trailler(LOG_LEVEL level);
 QString qtrailler(LOG_LEVEL level);
 std::string get_time_stamp(bool absolute, const std::string& format, gen::time::FORM_SECOND fraction);
