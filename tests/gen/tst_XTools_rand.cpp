@@ -6,13 +6,10 @@
 
 #include <cstdio>
 
-namespace {
-
 // Set in the child's environment: it prints three names from a fresh engine and exits.
 constexpr const char* kChildVariable = "TST_XTOOLS_RAND_CHILD";
-constexpr int kChildNames = 3;
 
-QStringList run_child() {
+static QStringList run_child() {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(kChildVariable, "1");
@@ -22,30 +19,18 @@ QStringList run_child() {
     return QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
-} // namespace
-
 class TstXToolsRand : public QObject {
     Q_OBJECT
 
 private slots:
-    // Must run first: nothing may have drawn from the engine yet.
-    void startsFromDefaultSeed() { QVERIFY(gen::rnd::mt == std::mt19937_64(5489)); }
-
     void freshRunsAgree() {
+        QVERIFY(gen::rnd::mt == std::mt19937_64(5489)); // nothing has drawn yet: the default seed
         const QStringList first = run_child();
-        QCOMPARE(first.size(), kChildNames);
-        for (const QString& name : first)
-            QVERIFY2(QRegularExpression("^[A-Z]{8}$").match(name).hasMatch(), qPrintable(name));
-        QVERIFY(first[0] != first[1] || first[1] != first[2]);
+        QCOMPARE(first.size(), 3);
+        QVERIFY(first.filter(QRegularExpression("^[A-Z]{8}$")).size() == 3 && first[0] != first[1]);
         QCOMPARE(run_child(), first);
-    }
-
-    void reseed() {
         gen::rnd::ini_seed();
         QVERIFY(gen::rnd::mt == std::mt19937_64(1000));
-        const std::string a = gen::rnd::next_string(8, true, 1);
-        gen::rnd::ini_seed();
-        QCOMPARE(gen::rnd::next_string(8, true, 1), a);
     }
 
     void nextString_data() {
@@ -55,7 +40,6 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::newRow("listener name") << 8u << true << 1u << "^[A-Z]{8}$";
         QTest::newRow("two lowercase groups") << 3u << false << 2u << "^[a-z]{3} [a-z]{3}$";
-        QTest::newRow("no words") << 5u << true << 0u << "^$";
         QTest::newRow("empty words") << 0u << true << 3u << "^  $";
     }
     void nextString() {
@@ -66,38 +50,25 @@ private slots:
         const QString s = QString::fromStdString(gen::rnd::next_string(length, upper, words));
         QVERIFY2(QRegularExpression(pattern).match(s).hasMatch(), qPrintable(s));
         const QString q = gen::rnd::next_QString(length, upper);
-        QCOMPARE(q.size(), qsizetype(length));
-        QVERIFY(upper ? q.toUpper() == q : q.toLower() == q);
+        QVERIFY(q.size() == qsizetype(length) && (upper ? q.toUpper() : q.toLower()) == q);
     }
 
-    void characters() {
+    void ranges() {
         QSet<char> seen;
         for (int i = 0; i < 2000; ++i)
             seen.insert(gen::rnd::alnum());
-        // Both ends of each range occur and nothing else does.
+        QCOMPARE(seen.size(), 36); // 26 letters and 10 digits
         QVERIFY(seen.contains('A') && seen.contains('Z') && seen.contains('0') && seen.contains('9'));
-        for (const char c : seen)
-            QVERIFY2((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'), qPrintable(QString(QChar(c))));
-    }
-
-    void numberRange() {
-        const auto check = [](qulonglong lo, qulonglong hi) {
-            for (int i = 0; i < 200; ++i) {
-                const qulonglong v = gen::rnd::number_range(lo, hi);
-                if (v < std::min(lo, hi) || v > std::max(lo, hi)) return false;
-            }
-            return true;
-        };
-        QVERIFY(check(10, 12));
-        QVERIFY(check(12, 10)); // swapped bounds
-        QVERIFY(check(7, 7));
-        QVERIFY(check(~0ull - 1, ~0ull));
+        for (int i = 0; i < 200; ++i) {
+            const unsigned long long swapped = gen::rnd::number_range(12, 10);
+            QVERIFY(swapped >= 10 && swapped <= 12 && gen::rnd::number_range(~0ULL - 1, ~0ULL) >= ~0ULL - 1);
+        }
     }
 };
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet(kChildVariable)) {
-        for (int i = 0; i < kChildNames; ++i)
+        for (int i = 0; i < 3; ++i)
             std::printf("%s\n", gen::rnd::next_string(8, true, 1).c_str());
         return 0;
     }

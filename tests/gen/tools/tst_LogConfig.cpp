@@ -15,13 +15,9 @@ class TstLogConfig : public QObject {
 private slots:
     void init();
     void cleanup();
-    void freshRecord();
     void fromStore_data();
     void fromStore();
-    void withoutStoreNothingChanges();
-    void storeRoundTrip();
-    void loggerRoundTrip();
-    void show_data();
+    void roundTrips();
     void show();
 
 private:
@@ -40,106 +36,72 @@ void TstLogConfig::cleanup() {
     store.reset();
 }
 
-void TstLogConfig::freshRecord() {
-    const LogConfig config;
-    QCOMPARE(config.digits, 6u);
-    QCOMPARE(config.logLevel, 3u);
-    QCOMPARE(config.logControl.load(), 990u);
-}
-
 void TstLogConfig::fromStore_data() {
-    QTest::addColumn<QVariant>("control");
-    QTest::addColumn<QVariant>("digits");
-    QTest::addColumn<QVariant>("level");
-    QTest::addColumn<uint>("expectedControl");
-    QTest::addColumn<uint>("expectedDigits");
-    QTest::addColumn<uint>("expectedLevel");
-    QTest::newRow("empty store") << QVariant() << QVariant() << QVariant() << 862u << 4u << 3u;
-    QTest::newRow("stored values") << QVariant(64u) << QVariant(2u) << QVariant(1u) << 64u << 2u << 1u;
-    QTest::newRow("texts") << QVariant("128") << QVariant("x") << QVariant("2") << 128u << 0u << 2u;
-    QTest::newRow("lists") << QVariant(QStringList{"a", "b"}) << QVariant(QStringList{}) << QVariant() << 862u
-                           << 4u << 3u;
+    QTest::addColumn<bool>("haveStore");
+    QTest::addColumn<QVariantList>("stored"); // control, digits, level; invalid: absent
+    QTest::addColumn<QList<uint>>("expected");
+    QTest::newRow("no store: the fresh record")
+        << false << QVariantList{7u, 7u, 7u} << QList<uint>{990, 6, 3};
+    QTest::newRow("empty store") << true << QVariantList{{}, {}, {}} << QList<uint>{862, 4, 3};
+    QTest::newRow("stored values") << true << QVariantList{64u, 2u, 1u} << QList<uint>{64, 2, 1};
+    QTest::newRow("texts") << true << QVariantList{"128", "x", "2"} << QList<uint>{128, 0, 2};
+    QTest::newRow("lists") << true << QVariantList{QStringList{"a"}, QStringList{}, {}}
+                           << QList<uint>{862, 4, 3};
 }
 
 void TstLogConfig::fromStore() {
-    QFETCH(QVariant, control);
-    QFETCH(QVariant, digits);
-    QFETCH(QVariant, level);
-    QFETCH(uint, expectedControl);
-    QFETCH(uint, expectedDigits);
-    QFETCH(uint, expectedLevel);
-    if (control.isValid()) store->setValue("log/control", control);
-    if (digits.isValid()) store->setValue("log/digits", digits);
-    if (level.isValid()) store->setValue("log/level", level);
+    QFETCH(bool, haveStore);
+    QFETCH(QVariantList, stored);
+    QFETCH(QList<uint>, expected);
+    const QStringList keys{"log/control", "log/digits", "log/level"};
+    for (int i = 0; i < keys.size(); ++i)
+        if (stored[i].isValid()) store->setValue(keys[i], stored[i]);
+    if (!haveStore) gen::qt::baseSettings = nullptr;
     LogConfig config;
     config.read_from_settings();
-    QCOMPARE(config.logControl.load(), expectedControl);
-    QCOMPARE(config.digits, expectedDigits);
-    QCOMPARE(config.logLevel, expectedLevel);
+    QCOMPARE((QList<uint>{config.logControl.load(), config.digits, config.logLevel}), expected);
 }
 
-void TstLogConfig::withoutStoreNothingChanges() {
-    gen::qt::baseSettings = nullptr;
-    LogConfig config;
-    config.digits = 9;
-    config.read_from_settings();
-    QCOMPARE(config.digits, 9u);
-    config.write_to_settings();
-    QVERIFY(store->allKeys().isEmpty());
-}
-
-void TstLogConfig::storeRoundTrip() {
+void TstLogConfig::roundTrips() {
     LogConfig written;
-    written.digits = 3;
+    written.digits = 2;
     written.logLevel = 1;
-    written.logControl = 512;
+    written.logControl = 64;
     written.write_to_settings();
-    QCOMPARE(store->value("log/control").toUInt(), 512u);
-    LogConfig read;
-    read.read_from_settings();
-    QCOMPARE(read.digits, written.digits);
-    QCOMPARE(read.logLevel, written.logLevel);
-    QCOMPARE(read.logControl.load(), written.logControl.load());
-}
-
-void TstLogConfig::loggerRoundTrip() {
-    LogConfig config;
-    config.digits = 2;
-    config.logLevel = 1;
-    config.logControl = 64;
-    config.write_to_logger();
+    QCOMPARE(store->value("log/control").toUInt(), 64u);
+    written.write_to_logger();
     QCOMPARE(gen::log::get_log_digits(), 2u);
     QCOMPARE(gen::log::get_log_level(), 1);
     QCOMPARE(gen::log::get_control_bits(), 64u);
-
     StdoutCapture capture;
     gen::pp_warn("w");
-    QVERIFY(QRegularExpression(R"(^\[\d{2,}\]  w\n$)").match(QString::fromUtf8(capture.text())).hasMatch());
+    QVERIFY(QRegularExpression(R"(^\[\d{2,}\]  w\n$)").match(QString(capture.text())).hasMatch());
 
-    LogConfig back;
-    back.read_from_logger();
-    QCOMPARE(back.digits, 2u);
-    QCOMPARE(back.logLevel, 1u);
-    QCOMPARE(back.logControl.load(), 64u);
+    LogConfig fromSettings, fromLogger;
+    fromSettings.read_from_settings();
+    fromLogger.read_from_logger();
+    for (const LogConfig* read : {&fromSettings, &fromLogger}) {
+        QCOMPARE(read->digits, 2u);
+        QCOMPARE(read->logLevel, 1u);
+        QCOMPARE(read->logControl.load(), 64u);
+    }
     LogConfig().write_to_logger();
-}
 
-void TstLogConfig::show_data() {
-    QTest::addColumn<uint>("control");
-    QTest::addColumn<QByteArray>("printed");
-    QTest::newRow("bits set") << 990u
-                              << QByteArray("LogConfig:\n   logControl:1\n   digits:6\n   logLevel:3\n");
-    QTest::newRow("no bits") << 0u << QByteArray("LogConfig:\n   logControl:0\n   digits:6\n   logLevel:3\n");
+    gen::qt::baseSettings = nullptr; // without a store nothing is written
+    store->clear();
+    written.write_to_settings();
+    QVERIFY(store->allKeys().isEmpty());
 }
 
 void TstLogConfig::show() {
-    QFETCH(uint, control);
-    QFETCH(QByteArray, printed);
     LogConfig config;
-    config.logControl = control;
-    StdoutCapture capture;
+    StdoutCapture some;
     config.show();
-    QCOMPARE(capture.text(), printed);
+    QCOMPARE(some.text(), QByteArray("LogConfig:\n   logControl:1\n   digits:6\n   logLevel:3\n"));
+    config.logControl = 0;
+    StdoutCapture none;
+    config.show();
+    QCOMPARE(none.text(), QByteArray("LogConfig:\n   logControl:0\n   digits:6\n   logLevel:3\n"));
 }
 
 QTEST_GUILESS_MAIN(TstLogConfig)
