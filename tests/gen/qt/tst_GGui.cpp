@@ -2,11 +2,14 @@
 #include "gen/qt/GButton.h"
 #include "gen/qt/GGui.h"
 #include "gen/qt/GPadding.h"
+#include "gen/qt/GSplitter.h"
 #include "gen/qt/GTimer.h"
 
 #include "LogLines.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QSplitterHandle>
 #include <QtTest>
 
 using namespace gen::qt;
@@ -122,6 +125,28 @@ private slots:
         action.listenerAction = [&](const int& v) { seen << v; };
         action.trigger();
         QCOMPARE(seen, (QList<int>{0, 0}));
+    }
+
+    void splitterReportsTheDraggedPosition() {
+        GSplitter splitter(Qt::Horizontal);
+        splitter.addWidget(new QLabel("left"));
+        splitter.addWidget(new QLabel("right"));
+        splitter.resize(300, 60);
+        splitter.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splitter));
+        QList<int> positions;
+        splitter.listenerSplitterMoved = [&](const int& pos) { positions << pos; };
+        QSplitterHandle* handle = splitter.handle(1);
+        const QPoint from = handle->rect().center();
+        const QPoint to = from - QPoint(40, 0);
+        const int before = splitter.sizes().at(0);
+        QTest::mousePress(handle, Qt::LeftButton, {}, from);
+        // QTest::mouseMove carries no buttons, and a drag needs the left one held.
+        QMouseEvent drag(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(handle, &drag);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
+        QVERIFY(splitter.sizes().at(0) < before);
+        QCOMPARE(positions, QList<int>{splitter.sizes().at(0)});
     }
 };
 
