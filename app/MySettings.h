@@ -17,6 +17,8 @@ public:
 
     // The running application's settings; null before the application object exists.
     static MySettings* get();
+    // The typed getter of the store stays reachable beside the static get().
+    using gen::qt::GSettings::get;
 
     QString get_planet() const;
     void set_planet(const QString& planet);

@@ -116,7 +116,8 @@ void streamIt(std::stringstream& out, const char* format, First first, Rest... r
     if (!after) return; // format ended: surplus arguments are dropped
     detail::write_arg(out, first);
     if constexpr (sizeof...(Rest) > 0) {
-        streamIt(out, after, rest...);
+        // Keep the references: a char array must not decay to a pointer.
+        streamIt<Rest...>(out, after, rest...);
     } else {
         out << after;
     }

@@ -19,7 +19,8 @@ namespace gen {
 
 namespace log {
 
-enum LOG_LEVEL { ERROR = 0, WARN = 1, INFO = 2, DEBUG = 3 };
+// A fixed underlying type: callers may pass any int, which the trailer tags "NOP".
+enum LOG_LEVEL : int { ERROR = 0, WARN = 1, INFO = 2, DEBUG = 3 };
 
 // Control bits selecting the fields of a line's trailer.
 inline constexpr unsigned int LOG_ABS_TIME = 16;   // wall-clock time instead of time since start

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev libspdlog-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core locales
 )
 
 missing=()

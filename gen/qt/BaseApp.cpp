@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <clocale>
+
 #if defined(Q_OS_UNIX)
 #include <QSocketNotifier>
 
@@ -27,10 +29,26 @@ void forward_signal(int) {
 #endif
 
 BaseApp::BaseApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // Qt switched the C library to the user's locale; numbers in log lines
+    // and "$" texts keep the decimal point whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
     gAppBase = this;
 }
 
 BaseApp::~BaseApp() {
+#if defined(Q_OS_UNIX)
+    // Nobody reads the pipe once the application is gone: let the signals
+    // end the process again, and let a later application install its own.
+    if (signalPipe[0] >= 0) {
+        delete terminationNotifier;
+        ::signal(SIGTERM, SIG_DFL);
+        ::signal(SIGINT, SIG_DFL);
+        for (int& fd : signalPipe) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+#endif
     if (gAppBase == this) gAppBase = nullptr;
 }
 
@@ -47,8 +65,8 @@ void BaseApp::close_windows_on_termination() {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    QObject::connect(notifier, &QSocketNotifier::activated, this, [] {
+    terminationNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    QObject::connect(terminationNotifier, &QSocketNotifier::activated, this, [] {
         char drain[16];
         while (::read(signalPipe[0], drain, sizeof drain) > 0) {
         }

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class QSocketNotifier;
+
 namespace gen::qt {
 
 class BaseApp : public QApplication {
@@ -30,6 +32,9 @@ public:
 protected:
     std::uint32_t requestedTheme = 0;
     std::uint32_t appliedTheme = 0;
+
+private:
+    QSocketNotifier* terminationNotifier = nullptr;
 };
 
 // The one application object; set by its constructor, owns nothing.

@@ -33,11 +33,13 @@ public:
 
     int horizontalSpacing() const;
     int verticalSpacing() const;
+    // The spacing the parent's style asks for: the parent widget's style
+    // metric, or the parent layout's spacing, or -1 without a parent.
+    int smartSpacing(QStyle::PixelMetric pm) const;
 
 private:
     // Places the items unless `testOnly`; returns the height they need.
     int doLayout(const QRect& rect, bool testOnly) const;
-    int smartSpacing(QStyle::PixelMetric pm) const;
     QStyle* style_for(const QLayoutItem* item) const;
 
     QList<QLayoutItem*> itemList;

@@ -66,6 +66,8 @@ void TstGFormat::rendering_data() {
                            << QByteArray("<mutable>");
     QTest::newRow("literal") << bytes(xprintF(0, "$ $ $", 1u, "widget", 2u)) << QByteArray("1 widget 2");
     QTest::newRow("unterminated char array") << bytes(xprintF(0, "[$]", unterminated)) << QByteArray("[abc]");
+    QTest::newRow("unterminated char array, later argument")
+        << bytes(xprintF(0, "$[$]", 1, unterminated)) << QByteArray("1[abc]");
     QTest::newRow("streamIt") << bytes(streamed.str()) << QByteArray("x=1 y=two z");
     QTest::newRow("null char pointer") << bytes(xprintF(0, "[$]", nullText)) << QByteArray("[nullptr]");
     QTest::newRow("std::string") << bytes(xprintF(0, "$-$", std, std::string("x\ty")))

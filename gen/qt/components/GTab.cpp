@@ -5,6 +5,7 @@
 #include "gen/qt/GPanel.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace gen::qt {
@@ -14,8 +15,11 @@ namespace {
 using TabSignal = void (QTabWidget::*)(int);
 
 void fire(GTab* tab, int i, Listener<int>& byIndex, Listener<GPanel*>& byPanel) {
+    const QPointer<GTab> alive(tab);
     if (!byIndex.is_empty()) byIndex.fire_event(i, FIRE_EVENT::DIRECT);
-    // The index listener may have removed the page, so look it up afterwards.
+    // The index listener may have closed the whole tab widget, or removed the
+    // page, so look the page up afterwards.
+    if (!alive) return;
     auto* pan = dynamic_cast<GPanel*>(tab->widget(i));
     if (pan && !byPanel.is_empty()) byPanel.fire_event(pan, FIRE_EVENT::DIRECT);
 }

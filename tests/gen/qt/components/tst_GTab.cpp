@@ -4,6 +4,7 @@
 #include "gen/qt/GPanel.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QProcess>
 #include <QTabBar>
 #include <QTest>
@@ -80,6 +81,24 @@ private slots:
             QTest::mouseClick(button ? button : bar->tabButton(index, QTabBar::LeftSide), Qt::LeftButton);
         }
         QCOMPARE(t.events, events);
+    }
+
+    // A tab's close button may close the whole tab widget.
+    void closeListenerMayDeleteTheTabs() {
+        auto* tab = new GTab;
+        tab->addTab(new GPanel(VERT), "p");
+        tab->setTabsClosable(true);
+        tab->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tab));
+        QPointer<GTab> alive(tab);
+        bool panelListenerRan = false;
+        tab->listenerTabCloseRequested = [tab](const int&) { delete tab; };
+        tab->listenerPanelCloseRequested = [&](GPanel* const&) { panelListenerRan = true; };
+        QTabBar* bar = tab->tabBar();
+        QWidget* button = bar->tabButton(0, QTabBar::RightSide);
+        QTest::mouseClick(button ? button : bar->tabButton(0, QTabBar::LeftSide), Qt::LeftButton);
+        QVERIFY(!alive);
+        QVERIFY(!panelListenerRan);
     }
 
     void enableTab_data() {
