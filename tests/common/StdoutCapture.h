@@ -4,8 +4,6 @@
 // lifetime of the object, so tests can read exactly what was written.
 
 #include <QByteArray>
-#include <QFile>
-#include <QList>
 #include <QTemporaryFile>
 
 #include <cstdio>
@@ -20,21 +18,18 @@ public:
         ::dup2(file.handle(), STDOUT_FILENO);
     }
     ~StdoutCapture() { restore(); }
-    StdoutCapture(const StdoutCapture&) = delete;
-    StdoutCapture& operator=(const StdoutCapture&) = delete;
 
     // Everything written so far; ends the capture.
     QByteArray text() {
         restore();
-        QFile in(file.fileName());
-        in.open(QIODevice::ReadOnly);
-        return in.readAll();
+        file.seek(0);
+        return file.readAll();
     }
 
     // The captured text split at line feeds, without the empty tail.
     QList<QByteArray> lines() {
         QList<QByteArray> result = text().split('\n');
-        if (!result.isEmpty() && result.last().isEmpty()) result.removeLast();
+        if (result.last().isEmpty()) result.removeLast(); // split() never returns an empty list
         return result;
     }
 

@@ -26,14 +26,14 @@ private slots:
     }
 
     void platformAndProgram() {
-        QCOMPARE(gen::os::get_os_bit_system(), QSysInfo::WordSize);
-        QVERIFY(gen::os::is_64_bit() != gen::os::is_32_bit());
+        using namespace gen::os;
+        QCOMPARE(get_os_bit_system(), QSysInfo::WordSize);
+        QVERIFY(is_64_bit() != is_32_bit());
 #if defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)
-        QVERIFY(gen::os::is_linux() && gen::os::is_desktop() && !gen::os::is_sandboxed());
-        QVERIFY(!gen::os::is_windows() && !gen::os::is_android() && !gen::os::is_wasm());
+        QVERIFY(is_linux() && is_desktop() && !is_sandboxed() && !is_windows() && !is_android() &&
+                !is_wasm());
 #endif
-        const QFileInfo self(QCoreApplication::applicationFilePath());
-        QCOMPARE(gen::os::get_qprogram_name(), self.completeBaseName());
+        QCOMPARE(get_qprogram_name(), QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     }
 };
 

@@ -2,6 +2,8 @@
 #include "gen/GLog.h"
 #include "gen/GTokenizer.h"
 
+#include "StdoutCapture.h"
+
 #include <QtTest>
 
 #include <cstdint>
@@ -10,15 +12,6 @@
 
 using gen::GTokenizer;
 
-// Collects the DEBUG lines written while it lives, without their trailer.
-struct LogCapture {
-    LogCapture() {
-        gen::log::set_gui_appender([this](QString s) { lines << s.mid(prefix.size()); });
-    }
-    ~LogCapture() { gen::log::set_gui_appender({}); }
-    const QString prefix = gen::log::qtrailler(gen::log::DEBUG);
-    QStringList lines;
-};
 static QStringList texts(const GTokenizer& tok) {
     QStringList out;
     for (const QStringView t : tok.tokens)
@@ -26,82 +19,69 @@ static QStringList texts(const GTokenizer& tok) {
     return out;
 }
 
+// The tokens of `text`, marked when buildToken reports another count for them.
+static QStringList tokens(const QString& text, const QString& delimiters, bool keep, bool quotes) {
+    GTokenizer tok(text, delimiters, keep, quotes);
+    QStringList out = texts(tok);
+    if (tok.buildToken(text, delimiters, keep, quotes) != unsigned(out.size())) out << "<wrong count>";
+    return out;
+}
+
 class TstGTokenizer : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { gen::log::set_control_bits(0); } // keeps the trailer short and fixed
+    void initTestCase() { gen::log::set_control_bits(0); } // a log line is one blank and the message
 
     void split_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("delimiters");
-        QTest::addColumn<bool>("keep");
-        QTest::addColumn<bool>("quotes");
+        QTest::addColumn<QStringList>("tokens");
         QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char* name, const QString& text, const QString& delimiters, bool keep,
-                            bool quotes, const QStringList& expected) {
-            QTest::newRow(name) << text << delimiters << keep << quotes << expected;
+        const auto row = [](const char* name, const QStringList& tokens, const QStringList& expected) {
+            QTest::newRow(name) << tokens << expected;
         };
-        row("a,,b", "a,,b", ",", false, false, {"a", "b"});
-        row("a,,b kept", "a,,b", ",", true, false, {"a", ",", ",", "b"});
-        row("quoted string", "x = \"a b\" ;", " ;=", false, true, {"x", "\"a b\""});
-        row("quote ends pending token", "ab\"c d\"e", " ", false, true, {"ab", "\"c d\"", "e"});
-        row("unclosed quote", "a \"b c", " ", false, true, {"a", "\"b c"});
-        row("quote last after pending token", "ab\"", " ", false, true, {"ab", "\""});
-        row("quotes off", "\"a b\"", " ", false, false, {"\"a", "b\""});
-        row("quote beats delimiter", "x\"y\"", gen::GDelimiter::sDelimAscii, true, true, {"x", "\"y\""});
-        row("all delimiters", "a b。c（d", gen::GDelimiter::sDelimAll, false, false, {"a", "b", "c", "d"});
+        row("a,,b", tokens("a,,b", ",", false, false), {"a", "b"});
+        row("a,,b kept", tokens("a,,b", ",", true, false), {"a", ",", ",", "b"});
+        row("quoted string", tokens("x = \"a b\" ;", " ;=", false, true), {"x", "\"a b\""});
+        row("quote ends pending token", tokens("ab\"c d\"e", " ", false, true), {"ab", "\"c d\"", "e"});
+        row("unclosed quote", tokens("a \"b c", " ", false, true), {"a", "\"b c"});
+        row("quote last after pending token", tokens("ab\"", " ", false, true), {"ab", "\""});
+        row("quotes off", tokens("\"a b\"", " ", false, false), {"\"a", "b\""});
+        row("quote beats delimiter", tokens("x\"y\"", gen::GDelimiter::sDelimAscii, true, true),
+            {"x", "\"y\""});
+        row("all delimiters", tokens("a b。c（d", gen::GDelimiter::sDelimAll, false, false),
+            {"a", "b", "c", "d"});
+        row("no delimiters", tokens("a b", "", true, false), {"a b"});
     }
     void split() {
-        QFETCH(QString, text);
-        QFETCH(QString, delimiters);
-        QFETCH(bool, keep);
-        QFETCH(bool, quotes);
+        QFETCH(QStringList, tokens);
         QFETCH(QStringList, expected);
-        GTokenizer tok(text, delimiters, keep, quotes);
-        QCOMPARE(texts(tok), expected);
-        QCOMPARE(tok.buildToken(text, delimiters, keep, quotes), unsigned(expected.size()));
+        QCOMPARE(tokens, expected);
     }
 
-    // value: what the token reads as, 0 when it is no number.
-    void kinds_data() {
-        QTest::addColumn<QString>("token");
-        QTest::addColumn<QString>("inner");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<double>("value");
-        const auto row = [](const char* token, const char* inner, const char* kind, double value) {
-            QTest::newRow(token) << QString(token) << QString(inner) << QString(kind) << value;
-        };
-        row("12", "12", "NUMBER", 12);
-        row("1.5", "1.5", "REAL NUMBER", 1.5);
-        row("(", "(", "BRACKET OPEN", 0);
-        row("abc", "abc", "OTHER", 0);
-        row("\"a b\"", "a b", "STRING", 0);
-        row("\"", "", "STRING", 0);
-        row("\"ab", "\"ab", "OTHER", 0);
-    }
-    void kinds() {
-        QFETCH(QString, token);
-        QFETCH(QString, inner);
-        QFETCH(QString, kind);
-        QFETCH(double, value);
-        const bool isInt = kind == "NUMBER", isReal = kind.endsWith("NUMBER");
-        QCOMPARE(GTokenizer::get_String(token).toString(), inner);
-        const GTokenizer tok(token, "", false, false);
-        LogCapture log;
-        tok.show(0, true);
-        QCOMPARE(tok.nextInt(), isInt ? int(value) : 0);
-        QCOMPARE(tok.putBack(), 0);
-        QCOMPARE(tok.nextDouble(), value);
-        QCOMPARE(tok.nextInt(), 0); // past the end both read the empty token
+    void kindsAndReading() {
+        const QString text = "12 1.5 ( ) + abc \"a b\"";
+        const GTokenizer tok(text, " ", false, true);
+        StdoutCapture capture;
+        tok.show(1, true);
+        QCOMPARE(tok.nextInt(), 12);
+        QCOMPARE(tok.nextDouble(), 1.5);
+        QCOMPARE(tok.nextInt(), 0);
+        QCOMPARE(tok.putBack(), 2);
         QCOMPARE(tok.nextDouble(), 0.0);
-        QCOMPARE(tok.cursor, 3u);
-        const QString notInt = "XTokenizer::nextInt, token '%1' is not a number";
-        const QString notReal = "XTokenizer::nextDouble, token '%1' is not a 'real' number";
-        QStringList expected{"Token:1", QString("    [00] = '%1' -  %2").arg(token, kind)};
-        if (!isInt) expected << notInt.arg(token);
-        if (!isReal) expected << notReal.arg(token);
-        QCOMPARE(log.lines, expected << notInt.arg("") << notReal.arg(""));
+        tok.cursor = 7;
+        QCOMPARE(tok.nextInt(), 0); // past the end: the empty token
+        QCOMPARE(tok.cursor, 8u);
+        QCOMPARE(capture.lines(),
+                 (QList<QByteArray>{"  Token:7", "     [00] = '12' -  NUMBER",
+                                    "     [01] = '1.5' -  REAL NUMBER", "     [02] = '(' -  BRACKET OPEN",
+                                    "     [03] = ')' -  BRACKET CLOSE", "     [04] = '+' -  OPERATOR",
+                                    "     [05] = 'abc' -  OTHER", "     [06] = '\"a b\"' -  STRING",
+                                    " XTokenizer::nextInt, token '(' is not a number",
+                                    " XTokenizer::nextDouble, token '(' is not a 'real' number",
+                                    " XTokenizer::nextInt, token '' is not a number"}));
+        const auto inner = [](const char* t) { return GTokenizer::get_String(QString(t)).toString(); };
+        QCOMPARE((QStringList{inner("\"a b\""), inner("\""), inner("\"ab"), inner("abc")}),
+                 (QStringList{"a b", "", "\"ab", "abc"}));
     }
 
     void cursorAndIndex() {
@@ -115,7 +95,7 @@ private slots:
         QVERIFY(!tok.is_WhiteSpace(0u)); // an absolute index, unlike the others
         tok.cursor = kLast;
         QVERIFY(!tok.is_Number(1)); // cursor + 1 must not wrap round to "1"
-        QCOMPARE(tok.nextInt(), 0);
+        QCOMPARE(tok.nextDouble(), 0.0);
         QCOMPARE(tok.cursor, kLast);
         tok.tokenAt(99) = QStringView(text);
         QVERIFY(tok.tokenAt(100).isEmpty()); // a write into the shared empty token does not stick
@@ -127,9 +107,9 @@ private slots:
         QCOMPARE(tok.cursor, 0u);
         QVERIFY(GTokenizer::is_WhiteSpace(u" \t") && !GTokenizer::is_WhiteSpace(u" \n"));
         QCOMPARE(GTokenizer::removeWhitespace(" a\tb\r\nc "), "abc");
-        LogCapture log;
+        StdoutCapture capture;
         tok.show(2, false);
-        QCOMPARE(log.lines, (QStringList{"  Token:2", "    [0] = '1'", "    [1] = '+'"}));
+        QCOMPARE(capture.lines(), (QList<QByteArray>{"   Token:2", "     [0] = '1'", "     [1] = '+'"}));
     }
 };
 

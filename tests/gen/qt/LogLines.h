@@ -10,8 +10,8 @@
 #include <utility>
 
 struct LogLines {
+    // Runs under the logger's lock, so it only stores.
     LogLines() {
-        // Runs under the logger's lock, so it only stores.
         gen::log::set_gui_appender_ext([this](QString text, gen::log::LOG_LEVEL level) {
             lines.append({level, text});
         });
@@ -20,16 +20,10 @@ struct LogLines {
     LogLines(const LogLines&) = delete;
     LogLines& operator=(const LogLines&) = delete;
 
-    // Lines at `level` ending with `message`; the trailer comes first.
-    int count(gen::log::LOG_LEVEL level, const QString& message) const {
-        int n = 0;
-        for (const auto& [lineLevel, text] : lines)
-            n += lineLevel == level && text.endsWith(message);
-        return n;
-    }
-    // Exactly that one line was written, or nothing for an empty `message`.
+    // Exactly one line at `level` ending with `message` (the trailer comes first), or none for "".
     bool only(gen::log::LOG_LEVEL level, const QString& message) const {
-        return lines.size() == int(!message.isEmpty()) && count(level, message) == lines.size();
+        if (message.isEmpty()) return lines.isEmpty();
+        return lines.size() == 1 && lines[0].first == level && lines[0].second.endsWith(message);
     }
 
     QList<std::pair<gen::log::LOG_LEVEL, QString>> lines;
