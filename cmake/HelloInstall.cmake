@@ -1,9 +1,11 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS gen
+# The bundle's object library goes along: consumers link its objects directly.
+install(TARGETS gen ${GEN_RESOURCE_TARGETS}
     EXPORT genTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    OBJECTS DESTINATION ${CMAKE_INSTALL_LIBDIR}/gen-objects
     FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 install(EXPORT genTargets

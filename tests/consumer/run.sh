@@ -13,4 +13,5 @@ fi
 cmake --build "$work/build" --target gen_consumer >/dev/null
 out=$("$work/build/gen_consumer")
 echo "$out"
-[ "$out" = " consumer got 42" ]
+[ "$out" = " consumer got 42
+ bundle found: true" ]

@@ -34,7 +34,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("exists");
         QTest::newRow("bundled") << ":/wb/icons/copy.svg" << true;
-        QTest::newRow("missing") << ":/wb/icons/dark/copy.svg" << false;
+        QTest::newRow("missing") << ":/wb/icons/dark/missing.svg" << false;
     }
     void resourceExists() {
         QFETCH(QString, path);
