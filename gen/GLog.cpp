@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <utility>
 
 #include <sys/stat.h>
 #if defined(_WIN32)
@@ -71,6 +72,8 @@ std::atomic<bool> flushEachLine{true};
 struct Appenders {
     GuiAppender gui;
     GuiAppenderExt guiExt;
+    const void* guiOwner = nullptr;
+    const void* guiExtOwner = nullptr;
 };
 // Never destroyed: a detached worker that logs while the process exits must
 // not reach a destroyed callable.
@@ -314,11 +317,53 @@ void configure() {
     config.write_to_logger();
 }
 
+namespace {
+
+// Swaps under the mutex; the previous callable is destroyed after the unlock,
+// so whatever it owns may take its time going away without holding up writers.
+template <typename F>
+void replace_appender(F& slot, const void*& slotOwner, F appender, const void* owner) {
+    {
+        std::lock_guard lock(mutexWorker);
+        std::swap(slot, appender);
+        slotOwner = slot ? owner : nullptr;
+    }
+}
+
+template <typename F>
+void remove_appender(F& slot, const void*& slotOwner, const void* owner) {
+    F previous;
+    {
+        std::lock_guard lock(mutexWorker);
+        if (!owner || slotOwner != owner) return;
+        std::swap(slot, previous);
+        slotOwner = nullptr;
+    }
+}
+
+} // namespace
+
 void set_gui_appender(GuiAppender appender) {
-    appenders().gui = std::move(appender);
+    set_gui_appender(std::move(appender), nullptr);
 }
 void set_gui_appender_ext(GuiAppenderExt appender) {
-    appenders().guiExt = std::move(appender);
+    set_gui_appender_ext(std::move(appender), nullptr);
+}
+void set_gui_appender(GuiAppender appender, const void* owner) {
+    Appenders& sinks = appenders();
+    replace_appender(sinks.gui, sinks.guiOwner, std::move(appender), owner);
+}
+void set_gui_appender_ext(GuiAppenderExt appender, const void* owner) {
+    Appenders& sinks = appenders();
+    replace_appender(sinks.guiExt, sinks.guiExtOwner, std::move(appender), owner);
+}
+void remove_gui_appender(const void* owner) {
+    Appenders& sinks = appenders();
+    remove_appender(sinks.gui, sinks.guiOwner, owner);
+}
+void remove_gui_appender_ext(const void* owner) {
+    Appenders& sinks = appenders();
+    remove_appender(sinks.guiExt, sinks.guiExtOwner, owner);
 }
 
 long long start_log_time() {

@@ -1,5 +1,7 @@
 #include "gen/qt/BaseApp.h"
 
+#include "gen/qt/ThemeEngine.h"
+
 #include <QCoreApplication>
 
 #include <clocale>
@@ -55,6 +57,13 @@ BaseApp::~BaseApp() {
 void BaseApp::prepare_settings(const QString& organisation, const QString& application) {
     QCoreApplication::setOrganizationName(organisation);
     QCoreApplication::setApplicationName(application);
+}
+
+void BaseApp::set_theme(unsigned int theme) {
+    requestedTheme = theme;
+    if (theme == appliedTheme) return;
+    theme::apply_the_theme(theme);
+    appliedTheme = theme;
 }
 
 void BaseApp::close_windows_on_termination() {

@@ -26,6 +26,10 @@ public:
     // exit code 0). Does nothing on platforms without POSIX signals.
     void close_windows_on_termination();
 
+    // Hands `theme` to the theme engine unless it is the one applied last;
+    // the first applied theme counts as 0, so asking for 0 first does nothing.
+    void set_theme(unsigned int theme);
+
     std::uint32_t requested_theme() const { return requestedTheme; }
     std::uint32_t applied_theme() const { return appliedTheme; }
 

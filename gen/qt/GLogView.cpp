@@ -1,0 +1,129 @@
+#include "gen/qt/GLogView.h"
+
+#include "gen/GLog.h"
+#include "gen/qt/GGui.h"
+#include "gen/qt/Theme.h"
+
+#include <QBrush>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace gen::qt {
+
+namespace {
+
+constexpr int kLighterError = 150;
+constexpr int kLighterPale = 180;
+constexpr int kLighterDebug = 120;
+constexpr int kDarker = 200;
+const QColor kGreenDebugBackground(0x19, 0x28, 0x19); // "#192819"
+constexpr int kUsedBlock = 1;
+
+} // namespace
+
+GLogView::GLogView(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Nobody edits a log: an undo stack would only keep a second copy of every line.
+    setUndoRedoEnabled(false);
+
+    using log::DEBUG;
+    using log::ERROR;
+    using log::INFO;
+    using log::WARN;
+    const QColor red(Qt::red);
+    const QColor yellow(Qt::yellow);
+    const QColor green(Qt::green);
+
+    textNormal = {{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::black}};
+    textDark = {{ERROR, Qt::white}, {WARN, Qt::black}, {INFO, Qt::lightGray}, {DEBUG, Qt::lightGray}};
+    textGreen = {{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::white}};
+
+    backNormal = {{ERROR, red.lighter(kLighterError)},
+                  {WARN, yellow.lighter(kLighterPale)},
+                  {INFO, green.lighter(kLighterPale)},
+                  {DEBUG, QColor(Qt::lightGray).lighter(kLighterDebug)}};
+    backDark = {{ERROR, red.darker(kDarker)},
+                {WARN, yellow.darker(kDarker)},
+                {INFO, green.darker(kDarker)},
+                {DEBUG, Qt::black}};
+    backGreen = {{ERROR, red.lighter(kLighterError)},
+                 {WARN, yellow.lighter(kLighterPale)},
+                 {INFO, green.lighter(kLighterPale)},
+                 {DEBUG, kGreenDebugBackground}};
+}
+
+GLogView::~GLogView() = default;
+
+QColor GLogView::text_color(int level) const {
+    switch (theme) {
+    case theme::THEME_NORMAL:
+        return textNormal.value(level, Qt::black);
+    case theme::THEME_DARK:
+        return textDark.value(level, Qt::white);
+    case theme::THEME_GREEN:
+        return textGreen.value(level, Qt::white);
+    default:
+        return Qt::white;
+    }
+}
+
+QColor GLogView::line_background(int level) const {
+    switch (theme) {
+    case theme::THEME_NORMAL:
+        return backNormal.value(level, Qt::white);
+    case theme::THEME_DARK:
+        return backDark.value(level, Qt::black);
+    case theme::THEME_GREEN:
+        return backGreen.value(level, kGreenDebugBackground);
+    default:
+        return Qt::black;
+    }
+}
+
+void GLogView::append_one(QTextCursor& cursor, const QString& line, int level) {
+    QTextCharFormat charFormat;
+    charFormat.setForeground(QBrush(text_color(level)));
+    QTextBlockFormat blockFormat;
+    blockFormat.setBackground(QBrush(line_background(level)));
+
+    const QTextDocument* doc = document();
+    // A fresh or cleared view has one unused block: the first line goes into
+    // it. The mark tells a used block from one holding an empty line.
+    if (doc->blockCount() == 1 && doc->firstBlock().userState() != kUsedBlock)
+        cursor.setBlockFormat(blockFormat);
+    else
+        cursor.insertBlock(blockFormat);
+    cursor.block().setUserState(kUsedBlock);
+    cursor.insertText(line, charFormat);
+}
+
+void GLogView::append_line(const QString& line, int level) {
+    append_lines({LogEntry{line, level}});
+}
+
+void GLogView::append_lines(const QList<LogEntry>& entries) {
+    if (entries.isEmpty()) return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    // One edit block: the document is laid out once for the whole batch.
+    cursor.beginEditBlock();
+    for (const LogEntry& entry : entries)
+        append_one(cursor, entry.line, entry.level);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    horizontalScrollBar()->setValue(0);
+}
+
+void GLogView::adapt_to_settings(unsigned int th) {
+    theme = th;
+    const QColor background =
+        th <= theme::THEME_GREEN ? line_background(log::DEBUG) : backNormal.value(log::DEBUG);
+    set_background(this, background);
+}
+
+} // namespace gen::qt

@@ -1,0 +1,51 @@
+#pragma once
+
+// A read-only text view of log lines, each coloured by its level and the theme.
+// GUI thread only; other threads reach it through GPanelLog's appender.
+
+#include <QColor>
+#include <QList>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QString>
+
+class QTextCursor;
+
+namespace gen::qt {
+
+// One line waiting for the view: its text and its LOG_LEVEL value.
+struct LogEntry {
+    QString line;
+    int level = 0;
+};
+
+class GLogView : public QPlainTextEdit {
+public:
+    explicit GLogView(QWidget* parent = nullptr);
+    ~GLogView() override;
+
+    void append_line(const QString& line, int level);
+    // The same for many lines at once, laid out and scrolled once.
+    void append_lines(const QList<LogEntry>& entries);
+
+    // Records the theme for the lines to come and paints the background to match.
+    void adapt_to_settings(unsigned int theme);
+    unsigned int get_theme() const { return theme; }
+
+    // The colours a line at `level` gets in the current theme.
+    QColor text_color(int level) const;
+    QColor line_background(int level) const;
+
+private:
+    void append_one(QTextCursor& cursor, const QString& line, int level);
+
+    unsigned int theme = 0;
+    QMap<int, QColor> textNormal;
+    QMap<int, QColor> textDark;
+    QMap<int, QColor> textGreen;
+    QMap<int, QColor> backNormal;
+    QMap<int, QColor> backDark;
+    QMap<int, QColor> backGreen;
+};
+
+} // namespace gen::qt
