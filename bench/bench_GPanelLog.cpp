@@ -64,11 +64,16 @@ void default_layout() {
     gen::log::set_log_digits(4);
 }
 
-double ms_panel() {
+std::unique_ptr<gen::qt::GPanelLog> shown_panel() {
     auto panel = std::make_unique<gen::qt::GPanelLog>();
     panel->resize(kWindow);
     panel->show();
     QCoreApplication::processEvents();
+    return panel;
+}
+
+double ms_panel() {
+    const auto panel = shown_panel();
     const QTextDocument* doc = panel->get_view()->document();
     QElapsedTimer clock;
     clock.start();
@@ -94,10 +99,7 @@ double ms_bare(const std::vector<QString>& lines) {
 
 // The worst gap between two heartbeat ticks, from the workers' start until the last line is shown.
 double worst_gap_ms() {
-    auto panel = std::make_unique<gen::qt::GPanelLog>();
-    panel->resize(kWindow);
-    panel->show();
-    QCoreApplication::processEvents();
+    const auto panel = shown_panel();
     const QTextDocument* doc = panel->get_view()->document();
 
     QElapsedTimer clock;
