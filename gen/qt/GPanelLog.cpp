@@ -4,16 +4,16 @@
 #include "gen/qt/GGui.h"
 #include "gen/qt/GLogView.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFont>
-#include <QLayout>
-#include <QMetaObject>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QSizePolicy>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <utility>
 
@@ -28,6 +28,11 @@ constexpr int kDefaultFontSize = 9;
 constexpr std::size_t kSliceLines = 256;
 constexpr qint64 kSliceBudgetMs = 8;
 
+QEvent::Type drain_event() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 void give_log_size_policy(QWidget* w) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
     policy.setHorizontalStretch(1);
@@ -37,53 +42,64 @@ void give_log_size_policy(QWidget* w) {
 
 } // namespace
 
-// Lines on their way from the logging threads to the view. The appender fills
-// it under the logger's mutex and posts one call to the view only when it was
-// empty; the view drains it on the GUI thread. Lines keep their order.
-struct LogInbox {
+// Lines on their way from the logging threads to a view. Any thread may
+// push(); the GUI thread hands the lines, in their order, to the sink. Only
+// the first line pushed into an empty inbox posts an event, so a flood costs
+// one event per slice instead of one per line.
+class LogInbox : public QObject {
+public:
+    using Sink = std::function<void(const QList<LogEntry>&)>;
+
+    // Lives as long as `view`, on its thread.
+    LogInbox(QWidget* view, Sink sink) : QObject(view), sink(std::move(sink)) {}
+
+    void push(QString line, int level) {
+        QEvent* wake = nullptr;
+        {
+            std::lock_guard lock(mutex);
+            pending.push_back(LogEntry{std::move(line), level});
+            // Made under the mutex that drain() takes first, so the event is
+            // handed over with the lines. A plain event rather than a queued
+            // functor: nothing else is shared with the GUI thread.
+            if (!std::exchange(drainPosted, true)) wake = new QEvent(drain_event());
+        }
+        if (wake) QCoreApplication::postEvent(this, wake);
+    }
+
+protected:
+    // Only drain events are ever posted here.
+    void customEvent(QEvent*) override { drain(); }
+
+private:
+    void drain() {
+        QElapsedTimer clock;
+        clock.start();
+        QList<LogEntry> slice;
+        do {
+            slice.clear();
+            {
+                std::lock_guard lock(mutex);
+                const std::size_t n = std::min(kSliceLines, pending.size());
+                for (std::size_t i = 0; i < n; ++i) {
+                    slice.append(std::move(pending.front()));
+                    pending.pop_front();
+                }
+                if (slice.isEmpty()) {
+                    drainPosted = false;
+                    return;
+                }
+            }
+            sink(slice);
+        } while (clock.elapsed() < kSliceBudgetMs);
+        // Still marked as posted, so push() does not post a second drain.
+        QCoreApplication::postEvent(this, new QEvent(drain_event()));
+    }
+
     std::mutex mutex;
     std::deque<LogEntry> pending;
     bool drainPosted = false;
+    const Sink sink;
 };
-
-namespace {
-
-void post_drain(const std::shared_ptr<LogInbox>& inbox, GLogView* view);
-
-// Runs on the GUI thread. Appends what waits, a slice at a time, and posts
-// itself again when the time budget runs out with lines still waiting.
-void drain(const std::shared_ptr<LogInbox>& inbox, GLogView* view) {
-    QElapsedTimer clock;
-    clock.start();
-    QList<LogEntry> slice;
-    for (;;) {
-        slice.clear();
-        {
-            std::lock_guard lock(inbox->mutex);
-            const std::size_t n = std::min(kSliceLines, inbox->pending.size());
-            for (std::size_t i = 0; i < n; ++i) {
-                slice.append(std::move(inbox->pending.front()));
-                inbox->pending.pop_front();
-            }
-            if (slice.isEmpty()) {
-                inbox->drainPosted = false;
-                return;
-            }
-        }
-        view->append_lines(slice);
-        if (clock.elapsed() >= kSliceBudgetMs) break;
-    }
-    // Still marked as posted, so the appender does not post a second drain.
-    post_drain(inbox, view);
-}
-
-void post_drain(const std::shared_ptr<LogInbox>& inbox, GLogView* view) {
-    // The view is the context: if it is gone before the call runs, Qt drops the call.
-    QMetaObject::invokeMethod(
-        view, [inbox, view] { drain(inbox, view); }, Qt::QueuedConnection);
-}
-
-} // namespace
 
 QFont log_font(int points) {
     QFont font(QStringLiteral("Monospace"));
@@ -92,36 +108,29 @@ QFont log_font(int points) {
     return font;
 }
 
-GPanelLog::GPanelLog() : GPanel(VERT), inbox(std::make_shared<LogInbox>()) {
+GPanelLog::GPanelLog() : GPanel(VERT) {
     set_margins(0);
     give_log_size_policy(this);
     view = new GLogView(nullptr);
     add_widget(view);
     give_log_size_policy(view);
     view->setFont(log_font(kDefaultFontSize));
+
+    GLogView* target = view;
+    auto* inbox = new LogInbox(view, [target](const QList<LogEntry>& lines) { target->append_lines(lines); });
     // Whoever destroys the view first, the appender never outlives it.
     QObject::connect(view, &QObject::destroyed,
                      [owner = static_cast<const void*>(this)] { log::remove_gui_appender_ext(owner); });
-
-    // Called on any logging thread with the logger's mutex held: no widget
-    // work and no logging here, only the hand-over.
+    // Runs on any logging thread with the logger's mutex held: no widget work
+    // and no logging here, only the hand-over.
     log::set_gui_appender_ext(
-        [inbox = inbox, view = view](QString line, log::LOG_LEVEL level) {
-            bool post = false;
-            {
-                std::lock_guard lock(inbox->mutex);
-                inbox->pending.push_back(LogEntry{std::move(line), static_cast<int>(level)});
-                post = !std::exchange(inbox->drainPosted, true);
-            }
-            if (post) post_drain(inbox, view);
-        },
-        this);
+        [inbox](QString line, log::LOG_LEVEL level) { inbox->push(std::move(line), level); }, this);
 }
 
 GPanelLog::~GPanelLog() {
     // Waits for a line being handed over right now; afterwards no thread can
     // reach the view, which Qt destroys after this body together with the
-    // calls still queued for it.
+    // events still queued for it.
     log::remove_gui_appender_ext(this);
 }
 
@@ -149,15 +158,12 @@ QPlainTextEdit* create_log_component(GPanel* parent) {
     give_log_size_policy(edit);
     edit->setFont(log_font(kDefaultFontSize));
 
-    // One queued call per line is enough for this simple component; it is not
-    // built for floods.
-    log::set_gui_appender(
-        [edit](QString line) {
-            QMetaObject::invokeMethod(
-                edit, [edit, line = std::move(line)] { edit->appendPlainText(line); }, Qt::QueuedConnection);
-        },
-        edit);
-    // Emitted at the start of the edit's destruction, before its queued calls are dropped.
+    auto* inbox = new LogInbox(edit, [edit](const QList<LogEntry>& lines) {
+        for (const LogEntry& entry : lines)
+            edit->appendPlainText(entry.line);
+    });
+    log::set_gui_appender([inbox](QString line) { inbox->push(std::move(line), log::DEBUG); }, edit);
+    // Emitted at the start of the edit's destruction, before the inbox goes.
     QObject::connect(edit, &QObject::destroyed, [edit] { log::remove_gui_appender(edit); });
     return edit;
 }

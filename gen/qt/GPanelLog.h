@@ -6,15 +6,13 @@
 
 #include "gen/qt/GPanel.h"
 
-#include <memory>
-
 class QFont;
 class QPlainTextEdit;
 
 namespace gen::qt {
 
 class GLogView;
-struct LogInbox;
+class LogInbox;
 
 class GPanelLog : public GPanel {
 public:
@@ -32,7 +30,6 @@ public:
 private:
     GLogView* view = nullptr;
     int fontSize = 9;
-    std::shared_ptr<LogInbox> inbox;
 };
 
 // A plain, uncoloured log component in a new horizontal sub-panel of `parent`;
