@@ -319,15 +319,14 @@ void configure() {
 
 namespace {
 
-// Swaps under the mutex; the previous callable is destroyed after the unlock,
-// so whatever it owns may take its time going away without holding up writers.
+// Swaps under the mutex; the previous callable is destroyed after the unlock
+// (parameters outlive the lock), so whatever it owns may take its time going
+// away without holding up writers.
 template <typename F>
 void replace_appender(F& slot, const void*& slotOwner, F appender, const void* owner) {
-    {
-        std::lock_guard lock(mutexWorker);
-        std::swap(slot, appender);
-        slotOwner = slot ? owner : nullptr;
-    }
+    std::lock_guard lock(mutexWorker);
+    std::swap(slot, appender);
+    slotOwner = slot ? owner : nullptr;
 }
 
 template <typename F>
@@ -343,12 +342,6 @@ void remove_appender(F& slot, const void*& slotOwner, const void* owner) {
 
 } // namespace
 
-void set_gui_appender(GuiAppender appender) {
-    set_gui_appender(std::move(appender), nullptr);
-}
-void set_gui_appender_ext(GuiAppenderExt appender) {
-    set_gui_appender_ext(std::move(appender), nullptr);
-}
 void set_gui_appender(GuiAppender appender, const void* owner) {
     Appenders& sinks = appenders();
     replace_appender(sinks.gui, sinks.guiOwner, std::move(appender), owner);

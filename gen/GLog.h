@@ -72,13 +72,11 @@ void configure();
 // on the logging thread with the logger's mutex held, so they must not log.
 // Thread-safe: the setters take the same mutex, so once one returns no line is
 // still being handed to the previous appender. Never call them from an appender.
-void set_gui_appender(GuiAppender appender);
-void set_gui_appender_ext(GuiAppenderExt appender);
-// The same on behalf of `owner`; the matching remove switches the appender off
-// only while `owner`'s is still the one in place, so a component going away
+// An appender set on behalf of an `owner` is switched off by the matching
+// remove only while it is still the one in place, so a component going away
 // never silences a newer one that took its place.
-void set_gui_appender(GuiAppender appender, const void* owner);
-void set_gui_appender_ext(GuiAppenderExt appender, const void* owner);
+void set_gui_appender(GuiAppender appender, const void* owner = nullptr);
+void set_gui_appender_ext(GuiAppenderExt appender, const void* owner = nullptr);
 void remove_gui_appender(const void* owner);
 void remove_gui_appender_ext(const void* owner);
 

@@ -2,7 +2,6 @@
 
 #include "gen/GLog.h"
 #include "gen/qt/GGui.h"
-#include "gen/qt/Theme.h"
 
 #include <QBrush>
 #include <QScrollBar>
@@ -39,50 +38,32 @@ GLogView::GLogView(QWidget* parent) : QPlainTextEdit(parent) {
     const QColor yellow(Qt::yellow);
     const QColor green(Qt::green);
 
-    textNormal = {{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::black}};
-    textDark = {{ERROR, Qt::white}, {WARN, Qt::black}, {INFO, Qt::lightGray}, {DEBUG, Qt::lightGray}};
-    textGreen = {{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::white}};
-
-    backNormal = {{ERROR, red.lighter(kLighterError)},
-                  {WARN, yellow.lighter(kLighterPale)},
-                  {INFO, green.lighter(kLighterPale)},
-                  {DEBUG, QColor(Qt::lightGray).lighter(kLighterDebug)}};
-    backDark = {{ERROR, red.darker(kDarker)},
-                {WARN, yellow.darker(kDarker)},
-                {INFO, green.darker(kDarker)},
-                {DEBUG, Qt::black}};
-    backGreen = {{ERROR, red.lighter(kLighterError)},
-                 {WARN, yellow.lighter(kLighterPale)},
-                 {INFO, green.lighter(kLighterPale)},
-                 {DEBUG, kGreenDebugBackground}};
+    textColors = {{{{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::black}},
+                   {{ERROR, Qt::white}, {WARN, Qt::black}, {INFO, Qt::lightGray}, {DEBUG, Qt::lightGray}},
+                   {{ERROR, Qt::black}, {WARN, Qt::black}, {INFO, Qt::black}, {DEBUG, Qt::white}}}};
+    lineColors = {{{{ERROR, red.lighter(kLighterError)},
+                    {WARN, yellow.lighter(kLighterPale)},
+                    {INFO, green.lighter(kLighterPale)},
+                    {DEBUG, QColor(Qt::lightGray).lighter(kLighterDebug)}},
+                   {{ERROR, red.darker(kDarker)},
+                    {WARN, yellow.darker(kDarker)},
+                    {INFO, green.darker(kDarker)},
+                    {DEBUG, Qt::black}},
+                   {{ERROR, red.lighter(kLighterError)},
+                    {WARN, yellow.lighter(kLighterPale)},
+                    {INFO, green.lighter(kLighterPale)},
+                    {DEBUG, kGreenDebugBackground}}}};
 }
 
 GLogView::~GLogView() = default;
 
+// Themes beyond the tables show white on black.
 QColor GLogView::text_color(int level) const {
-    switch (theme) {
-    case theme::THEME_NORMAL:
-        return textNormal.value(level, Qt::black);
-    case theme::THEME_DARK:
-        return textDark.value(level, Qt::white);
-    case theme::THEME_GREEN:
-        return textGreen.value(level, Qt::white);
-    default:
-        return Qt::white;
-    }
+    return theme < textColors.size() ? textColors[theme].value(level, Qt::white) : QColor(Qt::white);
 }
 
 QColor GLogView::line_background(int level) const {
-    switch (theme) {
-    case theme::THEME_NORMAL:
-        return backNormal.value(level, Qt::white);
-    case theme::THEME_DARK:
-        return backDark.value(level, Qt::black);
-    case theme::THEME_GREEN:
-        return backGreen.value(level, kGreenDebugBackground);
-    default:
-        return Qt::black;
-    }
+    return theme < lineColors.size() ? lineColors[theme].value(level, Qt::black) : QColor(Qt::black);
 }
 
 void GLogView::append_one(QTextCursor& cursor, const QString& line, int level) {
@@ -121,9 +102,8 @@ void GLogView::append_lines(const QList<LogEntry>& entries) {
 
 void GLogView::adapt_to_settings(unsigned int th) {
     theme = th;
-    const QColor background =
-        th <= theme::THEME_GREEN ? line_background(log::DEBUG) : backNormal.value(log::DEBUG);
-    set_background(this, background);
+    // The background of DEBUG lines; theme 0's for a theme beyond the tables.
+    set_background(this, lineColors[th < lineColors.size() ? th : 0].value(log::DEBUG));
 }
 
 } // namespace gen::qt

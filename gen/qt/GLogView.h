@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <array>
+
 class QTextCursor;
 
 namespace gen::qt {
@@ -40,12 +42,9 @@ private:
     void append_one(QTextCursor& cursor, const QString& line, int level);
 
     unsigned int theme = 0;
-    QMap<int, QColor> textNormal;
-    QMap<int, QColor> textDark;
-    QMap<int, QColor> textGreen;
-    QMap<int, QColor> backNormal;
-    QMap<int, QColor> backDark;
-    QMap<int, QColor> backGreen;
+    // Indexed by theme, then keyed by LOG_LEVEL.
+    std::array<QMap<int, QColor>, 3> textColors;
+    std::array<QMap<int, QColor>, 3> lineColors;
 };
 
 } // namespace gen::qt
