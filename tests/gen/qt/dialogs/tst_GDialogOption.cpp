@@ -137,9 +137,6 @@ private slots:
         QTest::newRow("font, OK") << QStringList{"Font Size=12", "OK"} << unchanged
                                   << logWritten + QStringList{"log/gui/fontSize=12"} << theme::THEME_NORMAL
                                   << QList<uint>{12} << QStringList{"OK", "fontSize:12, fontSizeOld:9"};
-        QTest::newRow("font there and back, OK")
-            << QStringList{"Font Size=12", "Font Size=9", "OK"} << unchanged << logWritten
-            << theme::THEME_NORMAL << QList<uint>{12, 9} << QStringList{"OK"};
         const QStringList logEdits{"Log Level=ERROR", "Digits=7", "micro seconds=on"};
         QTest::newRow("log edits, OK")
             << logEdits + QStringList{"OK"} << QList<uint>{gen::log::ERROR, 7, 1022}
