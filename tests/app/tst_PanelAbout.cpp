@@ -1,0 +1,98 @@
+#include "PanelAbout.h"
+
+#include "gen/qt/GImageView.h"
+
+#include "../gen/qt/LogLines.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using gen::log::DEBUG;
+using gen::log::INFO;
+
+namespace {
+QString picture(int hour) {
+    return QStringLiteral(":/wb/img/o-%1.jpg").arg(hour, 2, 10, QLatin1Char('0'));
+}
+
+// The toolkit's widgets carry no meta-object of their own, so findChild() cannot tell them apart.
+gen::qt::GImageView* view_of(const PanelAbout& panel) {
+    for (QWidget* w : panel.findChildren<QWidget*>())
+        if (auto* view = dynamic_cast<gen::qt::GImageView*>(w)) return view;
+    return nullptr;
+}
+
+bool shows(const PanelAbout& panel, int hour) {
+    return view_of(panel)->image == QImage(picture(hour));
+}
+
+void click(const PanelAbout& panel) {
+    QTest::mouseClick(view_of(panel), Qt::LeftButton);
+}
+} // namespace
+
+class TstPanelAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initialState();
+    void clicksStartAndStopTheShow();
+    void hiddenTicksOnlyAdvance();
+};
+
+void TstPanelAbout::initialState() {
+    const PanelAbout panel;
+    QStringList texts;
+    for (const QLabel* label : panel.findChildren<QLabel*>())
+        if (label->textFormat() == Qt::RichText) texts << label->text();
+    QCOMPARE(texts,
+             (QStringList{"<div style='font-size:22px;'> C++20 / Qt " QT_VERSION_STR " - Demo 64 Bit</div>",
+                          "<div style='font-size:22px;'><u>Linux</u> &middot;Android &middot;Windows "
+                          "&middot;WASM</div>"}));
+    QVERIFY(shows(panel, 0));
+    QVERIFY(!panel.is_running());
+}
+
+void TstPanelAbout::clicksStartAndStopTheShow() {
+    PanelAbout panel;
+    panel.show();
+    LogLines log;
+    click(panel);
+    QVERIFY(log.only(DEBUG, "mouse pressed"));
+    QVERIFY(panel.is_running());
+    QVERIFY(shows(panel, 0));
+
+    log.lines.clear();
+    panel.tick();
+    QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
+    QVERIFY(shows(panel, 9));
+    panel.tick();
+    QVERIFY(shows(panel, 12));
+
+    log.lines.clear();
+    click(panel);
+    QVERIFY(!panel.is_running());
+    QCOMPARE(log.lines.size(), 2);
+    QVERIFY(log.lines[1].first == INFO && log.lines[1].second.endsWith("current:" + picture(12)));
+    QVERIFY(shows(panel, 12));
+}
+
+void TstPanelAbout::hiddenTicksOnlyAdvance() {
+    PanelAbout panel;
+    panel.show();
+    panel.tick();
+    panel.hide();
+    LogLines log;
+    for (int i = 0; i < 5; ++i)
+        panel.tick();
+    QVERIFY(log.lines.isEmpty());
+    QVERIFY(shows(panel, 9));
+    panel.show();
+    // Five hidden steps after o-09 wrap round to o-00; without them the next would be o-12.
+    panel.tick();
+    QVERIFY(shows(panel, 9));
+    QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
+}
+
+QTEST_MAIN(TstPanelAbout)
+#include "tst_PanelAbout.moc"

@@ -1,0 +1,174 @@
+#include "PanelThreaded.h"
+
+#include "gen/GLog.h"
+#include "gen/qt/GButton.h"
+
+#include <QProgressBar>
+#include <QtTest>
+
+#include <chrono>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using gen::log::DEBUG;
+using gen::log::ERROR;
+using gen::log::INFO;
+using gen::log::WARN;
+using gen::qt::GButton;
+
+namespace {
+// Log lines from any thread; workers log while the test reads.
+class Lines {
+public:
+    Lines() {
+        gen::log::set_gui_appender_ext([this](QString text, gen::log::LOG_LEVEL level) {
+            const std::lock_guard lock(mutex);
+            lines.emplace_back(level, text);
+        });
+    }
+    ~Lines() { gen::log::set_gui_appender_ext({}); }
+    Lines(const Lines&) = delete;
+    Lines& operator=(const Lines&) = delete;
+
+    // A deep copy: a shared QList would be detached by a writer on another thread.
+    std::vector<std::pair<gen::log::LOG_LEVEL, QString>> all() const {
+        const std::lock_guard lock(mutex);
+        return lines;
+    }
+    int count(const QString& prefix) const {
+        int n = 0;
+        for (const auto& line : all())
+            n += line.second.contains("] " + prefix);
+        return n;
+    }
+    // Waits without running the event loop, so nothing queued gets delivered meanwhile.
+    bool wait_for(const QString& prefix, int times = 1) const {
+        for (int i = 0; i < 1000; ++i) {
+            if (count(prefix) >= times) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+private:
+    mutable std::mutex mutex;
+    std::vector<std::pair<gen::log::LOG_LEVEL, QString>> lines;
+};
+
+GButton* button(const QWidget& panel, const QString& text) {
+    for (QWidget* w : panel.findChildren<QWidget*>())
+        if (auto* b = dynamic_cast<GButton*>(w); b && b->text() == text) return b;
+    return nullptr;
+}
+} // namespace
+
+class TstPanelThreaded : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logButtons_data();
+    void logButtons();
+    void threadOneHandsBackTheButton();
+    void threadTwoStartsAndStops();
+    void progressCountsToTheEnd();
+    void panelGoesWhileWorkersSleep();
+};
+
+void TstPanelThreaded::logButtons_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Debug") << "Debug" << int(DEBUG) << "Hallo debug modus";
+    QTest::newRow("Info") << "Info" << int(INFO)
+                          << "Hallo info modus - Eine lange Zeile - Wenn der Hahn kräht auf dem Mist, ändert "
+                             "sich's Wetter oder es bleibt wie es ist !";
+    QTest::newRow("Warn") << "Warn" << int(WARN) << "Hallo warn modus";
+    QTest::newRow("Err") << "Err" << int(ERROR) << "Verdammter Fehler";
+}
+
+void TstPanelThreaded::logButtons() {
+    QFETCH(QString, button);
+    QFETCH(int, level);
+    QFETCH(QString, message);
+    const PanelThreaded panel;
+    const Lines log;
+    QTest::mouseClick(::button(panel, button), Qt::LeftButton);
+    const auto lines = log.all();
+    QCOMPARE(lines.size(), 1u);
+    QCOMPARE(int(lines[0].first), level);
+    QVERIFY(lines[0].second.endsWith("] " + message));
+}
+
+void TstPanelThreaded::threadOneHandsBackTheButton() {
+    const PanelThreaded panel;
+    const Lines log;
+    GButton* th1 = button(panel, "Th 1");
+    QTest::mouseClick(th1, Qt::LeftButton);
+    QVERIFY(!th1->isEnabled());
+    QVERIFY(log.wait_for("DONE THREAD"));
+    const QStringList expected{"start th",      "START THREAD",  "simple counting", "run for 3 sec",
+                               "running 1 sec", "running 2 sec", "running 3 sec",   "DONE THREAD"};
+    const auto lines = log.all();
+    QCOMPARE(qsizetype(lines.size()), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        QVERIFY2(lines[size_t(i)].second.contains("] " + expected[i]), qPrintable(lines[size_t(i)].second));
+    // The worker only queued the hand-back; it lands when the GUI thread runs its events.
+    QVERIFY(!th1->isEnabled());
+    QTRY_VERIFY(th1->isEnabled());
+}
+
+void TstPanelThreaded::threadTwoStartsAndStops() {
+    const PanelThreaded panel;
+    const Lines log;
+    auto* bar = panel.findChild<QProgressBar*>();
+    GButton* th2 = button(panel, "Th 2");
+    QTest::mouseClick(th2, Qt::LeftButton);
+    QVERIFY(atomicRunThread2.load());
+    QVERIFY(th2->isEnabled());
+    QTRY_VERIFY(bar->value() >= 5);
+    QTest::mouseClick(th2, Qt::LeftButton);
+    QVERIFY(log.wait_for("STOPPED THREAD"));
+    QVERIFY(!atomicRunThread2.load());
+    QCoreApplication::processEvents();
+    const int stoppedAt = bar->value();
+    QVERIFY(stoppedAt >= 5 && stoppedAt < 100);
+
+    // A new run carries on from the bar as it stands; its first step sets 1.
+    QTest::mouseClick(th2, Qt::LeftButton);
+    QCOMPARE(bar->value(), stoppedAt);
+    QVERIFY(log.wait_for("counter:1"));
+    QTRY_VERIFY(bar->value() < stoppedAt);
+    QTest::mouseClick(th2, Qt::LeftButton);
+    QVERIFY(log.wait_for("STOPPED THREAD", 2));
+}
+
+void TstPanelThreaded::progressCountsToTheEnd() {
+    const PanelThreaded panel;
+    const Lines log;
+    QProgressBar bar;
+    auto link = std::make_shared<WorkerLink>();
+    atomicRunThread2.exchange(true);
+    std::thread worker(someProgressBackground, &bar, link, 1u);
+    QTRY_COMPARE(bar.value(), 100);
+    worker.join();
+    QCOMPARE(log.count("DONE THREAD"), 1);
+    QCOMPARE(log.count("counter:"), 100);
+    QVERIFY(!atomicRunThread2.load());
+}
+
+void TstPanelThreaded::panelGoesWhileWorkersSleep() {
+    const Lines log;
+    auto* panel = new PanelThreaded;
+    QTest::mouseClick(button(*panel, "Th 1"), Qt::LeftButton);
+    QTest::mouseClick(button(*panel, "Th 2"), Qt::LeftButton);
+    delete panel;
+    // Both workers finish after their widgets are gone; what they queue must reach nothing.
+    QVERIFY(log.wait_for("STOPPED THREAD"));
+    QVERIFY(log.wait_for("DONE THREAD"));
+    QCoreApplication::processEvents();
+    QVERIFY(!atomicRunThread2.load());
+}
+
+QTEST_MAIN(TstPanelThreaded)
+#include "tst_PanelThreaded.moc"
