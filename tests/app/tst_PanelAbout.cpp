@@ -2,7 +2,7 @@
 
 #include "gen/qt/GImageView.h"
 
-#include "../gen/qt/LogLines.h"
+#include "LogLines.h"
 
 #include <QLabel>
 #include <QtTest>

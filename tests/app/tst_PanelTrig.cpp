@@ -4,7 +4,7 @@
 
 #include "gen/qt/GApp.h"
 
-#include "../gen/qt/LogLines.h"
+#include "LogLines.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -89,10 +89,8 @@ private slots:
     void functionBoxes() {
         const PanelTrig panel;
         const QList<QCheckBox*> boxes = all<QCheckBox>(panel);
-        QStringList texts;
         const QList<uint> masks{8, 12, 4, 20, 52, 116};
         for (qsizetype i = 0; i < boxes.size(); ++i) {
-            texts << boxes[i]->text() + " " + boxes[i]->toolTip();
             LogLines log;
             boxes[i]->click();
             QVERIFY(
@@ -100,8 +98,6 @@ private slots:
             QCOMPARE(settings().get_functions(), masks[i]);
             QCOMPARE(all<TrigComponent>(panel).value(0)->functions.load(), masks[i]);
         }
-        QCOMPARE(texts, (QStringList{"sin Sine", "csc Cosecant => 1/Sine", "cos Cosine",
-                                     "sec Secans => 1/Cosine", "tan Tangent", "cot Cotangent => 1/Tangent"}));
     }
 
     // Each slider's value must reach what it drives and the store alike.

@@ -2,7 +2,7 @@
 
 #include "gen/qt/Theme.h"
 
-#include "../gen/qt/LogLines.h"
+#include "LogLines.h"
 
 #include <QtTest>
 

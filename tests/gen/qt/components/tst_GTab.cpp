@@ -1,4 +1,4 @@
-#include "../LogLines.h"
+#include "LogLines.h"
 
 #include "gen/qt/components/GTab.h"
 #include "gen/qt/GPanel.h"

@@ -1,4 +1,4 @@
-#include "../LogLines.h"
+#include "LogLines.h"
 
 #include "gen/qt/dialogs/DiaExperiment.h"
 #include "gen/qt/dialogs/GDialog.h"

@@ -1,4 +1,4 @@
-#include "../LogLines.h"
+#include "LogLines.h"
 
 #include "gen/qt/dialogs/GDialogOption.h"
 #include "gen/qt/Theme.h"
