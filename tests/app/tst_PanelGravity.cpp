@@ -10,6 +10,7 @@
 #include "gen/qt/GRadioButton.h"
 #include "gen/qt/GSlider.h"
 
+#include "AppTestMain.h"
 #include "LogLines.h"
 
 #include <QGraphicsRectItem>
@@ -182,15 +183,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Never the user's store: a private configuration home, named before any settings object exists.
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    gen::qt::BaseApp::prepare_settings("gen-tests", "tst_PanelGravity");
-    MySettings settings;
-    gen::qt::GApp<MySettings> app(argc, argv, &settings);
-    TstPanelGravity test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+APP_TEST_MAIN(TstPanelGravity)
 #include "tst_PanelGravity.moc"

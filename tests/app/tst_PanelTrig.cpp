@@ -4,6 +4,7 @@
 
 #include "gen/qt/GApp.h"
 
+#include "AppTestMain.h"
 #include "LogLines.h"
 
 #include <QCheckBox>
@@ -159,15 +160,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Named and redirected before the settings object exists, as at start-up; never the user's store.
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    gen::qt::BaseApp::prepare_settings("gen-tests", "tst_PanelTrig");
-    MySettings store;
-    gen::qt::GApp<MySettings> app(argc, argv, &store);
-    TstPanelTrig test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+APP_TEST_MAIN(TstPanelTrig)
 #include "tst_PanelTrig.moc"
