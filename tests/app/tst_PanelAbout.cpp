@@ -35,64 +35,60 @@ class TstPanelAbout : public QObject {
     Q_OBJECT
 
 private slots:
-    void initialState();
-    void clicksStartAndStopTheShow();
-    void hiddenTicksOnlyAdvance();
-};
+    void initialState() {
+        const PanelAbout panel;
+        QStringList texts;
+        for (const QLabel* label : panel.findChildren<QLabel*>())
+            if (label->textFormat() == Qt::RichText) texts << label->text();
+        QCOMPARE(texts, (QStringList{
+                            "<div style='font-size:22px;'> C++20 / Qt " QT_VERSION_STR " - Demo 64 Bit</div>",
+                            "<div style='font-size:22px;'><u>Linux</u> &middot;Android &middot;Windows "
+                            "&middot;WASM</div>"}));
+        QVERIFY(shows(panel, 0));
+        QVERIFY(!panel.is_running());
+    }
 
-void TstPanelAbout::initialState() {
-    const PanelAbout panel;
-    QStringList texts;
-    for (const QLabel* label : panel.findChildren<QLabel*>())
-        if (label->textFormat() == Qt::RichText) texts << label->text();
-    QCOMPARE(texts,
-             (QStringList{"<div style='font-size:22px;'> C++20 / Qt " QT_VERSION_STR " - Demo 64 Bit</div>",
-                          "<div style='font-size:22px;'><u>Linux</u> &middot;Android &middot;Windows "
-                          "&middot;WASM</div>"}));
-    QVERIFY(shows(panel, 0));
-    QVERIFY(!panel.is_running());
-}
+    void clicksStartAndStopTheShow() {
+        PanelAbout panel;
+        panel.show();
+        LogLines log;
+        click(panel);
+        QVERIFY(log.only(DEBUG, "mouse pressed"));
+        QVERIFY(panel.is_running());
+        QVERIFY(shows(panel, 0));
 
-void TstPanelAbout::clicksStartAndStopTheShow() {
-    PanelAbout panel;
-    panel.show();
-    LogLines log;
-    click(panel);
-    QVERIFY(log.only(DEBUG, "mouse pressed"));
-    QVERIFY(panel.is_running());
-    QVERIFY(shows(panel, 0));
-
-    log.lines.clear();
-    panel.tick();
-    QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
-    QVERIFY(shows(panel, 9));
-    panel.tick();
-    QVERIFY(shows(panel, 12));
-
-    log.lines.clear();
-    click(panel);
-    QVERIFY(!panel.is_running());
-    QCOMPARE(log.lines.size(), 2);
-    QVERIFY(log.lines[1].first == INFO && log.lines[1].second.endsWith("current:" + picture(12)));
-    QVERIFY(shows(panel, 12));
-}
-
-void TstPanelAbout::hiddenTicksOnlyAdvance() {
-    PanelAbout panel;
-    panel.show();
-    panel.tick();
-    panel.hide();
-    LogLines log;
-    for (int i = 0; i < 5; ++i)
+        log.lines.clear();
         panel.tick();
-    QVERIFY(log.lines.isEmpty());
-    QVERIFY(shows(panel, 9));
-    panel.show();
-    // Five hidden steps after o-09 wrap round to o-00; without them the next would be o-12.
-    panel.tick();
-    QVERIFY(shows(panel, 9));
-    QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
-}
+        QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
+        QVERIFY(shows(panel, 9));
+        panel.tick();
+        QVERIFY(shows(panel, 12));
+
+        log.lines.clear();
+        click(panel);
+        QVERIFY(!panel.is_running());
+        QCOMPARE(log.lines.size(), 2);
+        QVERIFY(log.lines[1].first == INFO && log.lines[1].second.endsWith("current:" + picture(12)));
+        QVERIFY(shows(panel, 12));
+    }
+
+    void hiddenTicksOnlyAdvance() {
+        PanelAbout panel;
+        panel.show();
+        panel.tick();
+        panel.hide();
+        LogLines log;
+        for (int i = 0; i < 5; ++i)
+            panel.tick();
+        QVERIFY(log.lines.isEmpty());
+        QVERIFY(shows(panel, 9));
+        panel.show();
+        // Five hidden steps after o-09 wrap round to o-00; without them the next would be o-12.
+        panel.tick();
+        QVERIFY(shows(panel, 9));
+        QVERIFY(log.only(DEBUG, "showing:" + picture(9)));
+    }
+};
 
 QTEST_MAIN(TstPanelAbout)
 #include "tst_PanelAbout.moc"
