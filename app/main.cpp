@@ -1,11 +1,10 @@
 #include "MySettings.h"
+#include "Window.h"
 
+#include "gen/GFormat.h"
 #include "gen/GLog.h"
 #include "gen/GOs.h"
 #include "gen/qt/GApp.h"
-
-#include <QLabel>
-#include <QMainWindow>
 
 #if !defined(_WIN32)
 #include <csignal>
@@ -14,6 +13,14 @@
 namespace {
 // Together with the program name this selects where the settings live.
 const QString kOrganisation = QStringLiteral("gen");
+
+// A store that cannot be written would lose every change without a word.
+void warn_if_store_is_read_only(MySettings& settings) {
+    settings.sync();
+    if (settings.isWritable() && settings.status() != QSettings::AccessError) return;
+    gen::pp_warn(gen::str::xprintF(0, "settings cannot be written to $, changes will not be kept",
+                                   settings.fileName()));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -27,15 +34,18 @@ int main(int argc, char** argv) {
     gen::qt::baseSettings = &settings;
     app.close_windows_on_termination();
     gen::log::configure(argc, argv);
+    warn_if_store_is_read_only(settings);
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Hello Qt6 - 12"));
-    window.setCentralWidget(new QLabel(QStringLiteral("Hello Qt6")));
-    window.resize(800, 600);
-    window.show();
-    gen::pp_info(gen::str::xprintF(0, "Qt version $", QT_VERSION_STR));
-
-    const int result = QApplication::exec();
+    int result = 0;
+    {
+        Window window;
+        window.ini();
+        // The title bar and the task switcher show the program's name and version.
+        window.setWindowTitle(QStringLiteral("Hello Qt6 - 12"));
+        app.set_theme(settings.get_theme());
+        window.show();
+        result = QApplication::exec();
+    }
     gen::qt::baseSettings = nullptr;
     return result;
 }
