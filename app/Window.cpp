@@ -49,7 +49,10 @@ gen::qt::GPanelLog* Window::get_panel_log() {
 
 void Window::ini() {
     auto* main = create_main_panel(gen::qt::VERT);
-    main->setWindowTitle(QStringLiteral("Hello Qt6 - 12"));
+    const QString title = QStringLiteral("Hello Qt6 - 12");
+    main->setWindowTitle(title);
+    // The title bar and the task switcher show it too, not just the central panel.
+    setWindowTitle(title);
 
     splitter = new gen::qt::GSplitter(Qt::Vertical);
     main->add_widget(splitter);

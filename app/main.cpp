@@ -40,8 +40,6 @@ int main(int argc, char** argv) {
     {
         Window window;
         window.ini();
-        // The title bar and the task switcher show the program's name and version.
-        window.setWindowTitle(QStringLiteral("Hello Qt6 - 12"));
         app.set_theme(settings.get_theme());
         window.show();
         result = QApplication::exec();

@@ -1,0 +1,141 @@
+#include "Window.h"
+
+#include "gen/qt/components/GTab.h"
+#include "gen/qt/GButton.h"
+#include "gen/qt/GCheckBox.h"
+#include "gen/qt/GPanelLog.h"
+#include "gen/qt/GSplitter.h"
+
+#include "AppTestMain.h"
+#include "LogLines.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+template <typename T>
+QList<T*> all(const QObject& root) {
+    QList<T*> found;
+    for (QObject* o : root.findChildren<QObject*>())
+        if (auto* t = dynamic_cast<T*>(o)) found << t;
+    return found;
+}
+
+// The window as start-up makes it.
+struct Started {
+    Started() { window.ini(); }
+    Window window;
+    gen::qt::GTab* tab() const { return all<gen::qt::GTab>(window).value(0); }
+    gen::qt::GCheckBox* logBox() const { return all<gen::qt::GCheckBox>(window).last(); }
+    QList<gen::qt::GButton*> iconButtons() const {
+        QList<gen::qt::GButton*> icons;
+        for (auto* b : all<gen::qt::GButton>(window))
+            if (!b->get_icon_res().isEmpty()) icons << b;
+        return icons;
+    }
+};
+} // namespace
+
+class TstWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { gen::qt::baseSettings = MySettings::get(); }
+    void init() { MySettings::get()->clear(); }
+
+    void content() {
+        const Started s;
+        QCOMPARE(s.window.windowTitle(), "Hello Qt6 - 12");
+        QStringList tabs;
+        for (int i = 0; i < s.tab()->count(); ++i)
+            tabs << s.tab()->tabText(i) + ": " + s.tab()->tabToolTip(i);
+        QCOMPARE(tabs, (QStringList{"Trigonometry: Trigonometric Functions", "Gravity: Gravity Simulation",
+                                    "Threads: Multithread Test", "About: About this Program"}));
+        QStringList names;
+        for (const auto* b : s.iconButtons())
+            names << b->accessibleName() + " = " + b->toolTip();
+        QCOMPARE(names,
+                 (QStringList{"Clears Log Panel = Clears Log Panel", "copy to clipboard = copy to clipboard",
+                              "Creates a Debug Line = Creates a Debug Line", "Options = Options",
+                              "Toggle Fullscreen = Toggle Fullscreen"}));
+    }
+
+    // The log panel, its two buttons and the stored switch move together.
+    void logSwitch_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+    void logSwitch() {
+        QFETCH(bool, stored);
+        MySettings::get()->set_gui_log_enabled(stored);
+        Started s;
+        s.window.show();
+        const auto state = [&] {
+            const auto buttons = s.iconButtons();
+            return QList<bool>{s.logBox()->isChecked(), s.window.get_panel_log()->isVisible(),
+                               buttons[0]->isEnabled(), buttons[1]->isEnabled(),
+                               MySettings::get()->is_gui_log_enabled()};
+        };
+        QCOMPARE(state(), QList<bool>(5, stored));
+        s.logBox()->click();
+        QCOMPARE(state(), QList<bool>(5, !stored));
+    }
+
+    void closeStoresGeometryAndSplitterComesBack() {
+        QList<int> sizes;
+        QRect geometry;
+        {
+            Started s;
+            s.window.setGeometry(40, 50, 700, 500);
+            s.window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+            auto* splitter = all<gen::qt::GSplitter>(s.window).value(0);
+            splitter->setSizes({300, 100});
+            // What a drag of the handle reports.
+            splitter->listenerSplitterMoved.fire_event(300, gen::FIRE_EVENT::DIRECT);
+            sizes = splitter->sizes();
+            geometry = s.window.geometry();
+            LogLines log;
+            s.window.close();
+            QVERIFY(std::any_of(log.lines.cbegin(), log.lines.cend(),
+                                [](const auto& l) { return l.second.endsWith("CLOSE WIN"); }));
+        }
+        Started again;
+        again.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again.window));
+        QCOMPARE(again.window.geometry(), geometry);
+        QCOMPARE(all<gen::qt::GSplitter>(again.window).value(0)->sizes(), sizes);
+    }
+
+    // A geometry saved on a screen that is gone must not leave the window out of sight.
+    void geometryOffScreenComesBack() {
+        {
+            Started s;
+            s.window.setGeometry(20000, 20000, 400, 300);
+            MySettings::get()->save_win(&s.window);
+        }
+        Started again;
+        again.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again.window));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(again.window.geometry()));
+    }
+
+    void keyboard() {
+        Started s;
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        s.tab()->setFocus();
+        QTest::keyClick(s.tab(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(s.tab()->currentIndex(), 1);
+        LogLines log;
+        // Through the platform window, the way a key press arrives, so shortcuts see it.
+        QTest::keyClick(s.window.windowHandle(), Qt::Key_S, Qt::AltModifier);
+        // A mnemonic clicks the way a mouse would, with the button shown pressed for a moment.
+        QTRY_VERIFY(std::any_of(log.lines.cbegin(), log.lines.cend(),
+                                [](const auto& l) { return l.second.endsWith("Simulation started"); }));
+    }
+};
+
+APP_TEST_MAIN(TstWindow)
+#include "tst_Window.moc"
