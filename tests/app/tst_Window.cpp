@@ -13,6 +13,8 @@
 #include <QScreen>
 
 namespace {
+const char* const kProbe = "HELLO_WINDOW_PROBE";
+
 template <typename T>
 QList<T*> all(const QObject& root) {
     QList<T*> found;
@@ -135,7 +137,28 @@ private slots:
         QTRY_VERIFY(std::any_of(log.lines.cbegin(), log.lines.cend(),
                                 [](const auto& l) { return l.second.endsWith("Simulation started"); }));
     }
+
+    // This program again, as a child that builds a window without settings; the handler waits five seconds.
+    void withoutSettingsTheProcessEnds() {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kProbe, "1");
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 1);
+        QCOMPARE(child.readAllStandardOutput(),
+                 QByteArray("nullptr:settings == NULL\nWindow\nLINE:39\nprogram will exit in 5 sec\n"));
+    }
 };
 
-APP_TEST_MAIN(TstWindow)
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet(kProbe)) {
+        QApplication app(argc, argv);
+        const Window window;
+        return 0;
+    }
+    return run_with_app_settings<TstWindow>(argc, argv, "TstWindow");
+}
 #include "tst_Window.moc"
