@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     gen::qt::BaseApp::prepare_settings(kOrganisation, gen::os::get_qprogram_name());
     MySettings settings;
     gen::qt::GApp<MySettings> app(argc, argv, &settings);
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hello-qt6"));
     gen::qt::baseSettings = &settings;
     app.close_windows_on_termination();
     gen::log::configure(argc, argv);
