@@ -176,7 +176,8 @@ void append_time_stamp(std::string& out, bool absolute, const std::string& forma
 }
 
 void append_trailer(std::string& out, LOG_LEVEL level) {
-    static const std::string clockFormat = kClockFormat;
+    // Never destroyed, for the same reason as the line buffer.
+    static const std::string& clockFormat = *new std::string(kClockFormat);
     // Each bit is read when its field is reached, as a concurrent change would expect.
     if (atomicLogBits.load(std::memory_order_relaxed) & LOG_NUMBER) append_line_number(out);
     if (atomicLogBits.load(std::memory_order_relaxed) & LOG_LEVEL_TAG) {
@@ -251,7 +252,9 @@ namespace detail {
 
 void write_line(LOG_LEVEL level, const char* text, std::size_t size) {
     std::lock_guard lock(mutexWorker);
-    static std::string line; // reused under the mutex: no allocation once warm
+    // Reused under the mutex, so no allocation once warm. Never destroyed: a
+    // detached worker may still log while the exit handlers run.
+    static std::string& line = *new std::string;
     line.clear();
     append_trailer(line, level);
     if (text)
