@@ -25,4 +25,13 @@ install(FILES
     ${PROJECT_BINARY_DIR}/genConfigVersion.cmake
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/gen)
 
-install(TARGETS hello-qt6 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The demo program only when it is ours to ship, not a parent project's.
+if(PROJECT_IS_TOP_LEVEL)
+    install(TARGETS hello-qt6 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # The desktop finds the icon by the entry's Icon= name in the hicolor
+    # theme, so the file is installed under exactly that name.
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/hello-qt6.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/hello-qt6.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()

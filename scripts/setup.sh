@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev libspdlog-dev
-    xvfb xauth fonts-dejavu-core locales
+    xvfb xauth fonts-dejavu-core locales desktop-file-utils jq
+    openbox wmctrl xdotool
 )
 
 missing=()

@@ -16,39 +16,61 @@ void TstStartup::startsAndClosesCleanly_data() {
     QTest::addColumn<QByteArray>("file");     // the settings file; "<dir>" puts a directory in its place
     QTest::addColumn<bool>("clearsConfig");   // "CLEAR CONFIG" expected
     QTest::addColumn<QString>("linePattern"); // the "Qt version" line; empty: no line may appear
+    QTest::addColumn<int>("warnings");        // lines saying the store cannot be written
 
     const QByteArray current = "[config]\nversion=10811\n";
-    const QString defaults = R"(^\[0000\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version \d+\.\d+\.\d+$)";
+    // Other lines may come first, so the line number is only checked for its width.
+    const QString defaults = R"(^\[\d{4}\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version \d+\.\d+\.\d+$)";
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += char((i * 7919) % 256);
 
-    QTest::newRow("no file") << QByteArray() << true << defaults;
-    QTest::newRow("binary garbage") << garbage << true << defaults;
-    QTest::newRow("truncated") << QByteArray("[config]\nversion=108") << true << defaults;
-    QTest::newRow("truncated mid-section") << current + "[lo" << false << defaults;
-    QTest::newRow("unreadable") << QByteArray("<dir>") << true << defaults;
+    QTest::newRow("no file") << QByteArray() << true << defaults << 0;
+    QTest::newRow("binary garbage") << garbage << true << defaults << 0;
+    QTest::newRow("truncated") << QByteArray("[config]\nversion=108") << true << defaults << 0;
+    QTest::newRow("truncated mid-section") << current + "[lo" << false << defaults << 0;
+    // Works as root too, where file permissions would not stop a write.
+    QTest::newRow("unwritable") << QByteArray("<dir>") << true << defaults << 1;
     QTest::newRow("stored log layout") << current + "[log]\ncontrol=576\ndigits=2\n"
-                                       << false << R"(^\[00\] \[0001\] Qt version)";
-    QTest::newRow("control not a number") << current + "[log]\ncontrol=abc\n" << false << R"(^ Qt version)";
+                                       << false << R"(^\[\d{2}\] \[0001\] Qt version)" << 0;
+    QTest::newRow("control not a number") << current + "[log]\ncontrol=abc\n"
+                                          << false << R"(^ Qt version)" << 0;
     QTest::newRow("negative digits") << current + "[log]\ndigits=-5\n"
-                                     << false << R"(^\[0\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)";
+                                     << false << R"(^\[\d\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)"
+                                     << 0;
     QTest::newRow("huge digits") << current + "[log]\ndigits=4000000000\n"
-                                 << false << R"(^\[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)";
-    QTest::newRow("level is a list") << current + "[log]\nlevel=1, 2\n" << false << defaults;
+                                 << false << R"(^\[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)" << 0;
+    QTest::newRow("level is a list") << current + "[log]\nlevel=1, 2\n" << false << defaults << 0;
     QTest::newRow("level out of range hides INFO") << current + "[log]\nlevel=99999999999\n"
-                                                   << false << QString();
+                                                   << false << QString() << 0;
+    // Window keys carry the object's name after "@", which an INI file writes as %40.
     QTest::newRow("every other key wrong")
-        << current + "[ui]\ntheme=abc\nwin\\geometry=xyz\nwin\\state=@ByteArray(\\0\\x1)\n"
+        << current + "[ui]\ntheme=abc\nwin\\geometry%40=xyz\nwin\\state%40=@ByteArray(\\0\\x1)\n"
+                     "win\\splitter%40=1, 2\n"
                      "[log]\ngui\\enabled=maybe\ngui\\fontSize=-1\n"
                      "[app]\nplanet=1, 2\nfunctions=-7\ndelay=99999999999\namp=loud\nrad=nan\n"
-        << false << defaults;
+        << false << defaults << 0;
+    // The formats' own headers followed by too little.
+    QTest::newRow("window keys cut short")
+        << current + "[ui]\nwin\\geometry%40=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0)\n"
+                     "win\\state%40=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\0\\xfd)\n"
+                     "win\\splitter%40=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\x1\\0\\0\\0\\x2)\n"
+        << false << defaults << 0;
+    // Saved on a screen that is gone: magic and version 3.0, then the frame and the normal rectangle
+    // (left, top, right, bottom) far off and larger than any screen, screen 0, neither maximised nor
+    // full screen, screen width 1280, and the screen's rectangle.
+    const QByteArray farRect = R"(\0\x1\0\0\0\x1\0\0\x7f\xff\xff\xff\x7f\xff\xff\xff)";
+    QTest::newRow("window far off screen and huge")
+        << current + "[ui]\nwin\\geometry%40=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0\\0" + farRect +
+               farRect + R"(\0\0\0\0\0\0\0\0\x5\0)" + farRect + ")\n"
+        << false << defaults << 0;
 }
 
 void TstStartup::startsAndClosesCleanly() {
     QFETCH(QByteArray, file);
     QFETCH(bool, clearsConfig);
     QFETCH(QString, linePattern);
+    QFETCH(int, warnings);
     QTemporaryDir home;
     const QString path = home.filePath("gen/hello-qt6.conf");
     QVERIFY(QDir().mkpath(file == "<dir>" ? path : home.filePath("gen")));
@@ -81,6 +103,7 @@ void TstStartup::startsAndClosesCleanly() {
     const QRegularExpression line(linePattern.isEmpty() ? "Qt version" : linePattern,
                                   QRegularExpression::MultilineOption);
     QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch() != linePattern.isEmpty(), output.constData());
+    QVERIFY2(output.count("settings cannot be written") == warnings, output.constData());
     // What it found is kept, or replaced by the current version.
     if (file != "<dir>") {
         QVERIFY(settings.open(QIODevice::ReadOnly));
