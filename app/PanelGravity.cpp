@@ -39,6 +39,7 @@ constexpr float kMsPerSecond = 1000.0f;
 // A floor rebound slower than g / 50 m/s counts as the ball coming to rest.
 constexpr float kRestSpeedDivisor = 50.0f;
 const QColor kFieldGreen(QStringLiteral("#172417"));
+constexpr QSize kViewMinimum(100, 100);
 
 QString gravity_text(float g) {
     // Two integer places, so the label does not jump between 9.81 and 23.00.
@@ -69,6 +70,9 @@ PanelGravity::PanelGravity()
     policy.setHorizontalStretch(1);
     policy.setVerticalStretch(1);
     view->setSizePolicy(policy);
+    // The scene follows the view's size and the view's size hint follows the scene,
+    // which would make every size the window grows to its new minimum.
+    view->setMinimumSize(kViewMinimum);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

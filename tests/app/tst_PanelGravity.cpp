@@ -181,6 +181,12 @@ private slots:
         p.start_stop();
         QCOMPARE(p.ball->pos(), QPointF(size.width() / 2, top));
     }
+
+    // The view need not keep the scene's first size: the whole panel fits in less.
+    void shrinksBelowTheFirstScene() {
+        const PanelGravity p;
+        QVERIFY(p.minimumSizeHint().height() < p.size.height());
+    }
 };
 
 APP_TEST_MAIN(TstPanelGravity)
