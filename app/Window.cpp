@@ -17,11 +17,30 @@
 #include "gen/qt/GSplitter.h"
 #include "gen/tools/GSettings.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 using gen::qt::GButton;
 using gen::qt::GPanel;
 
 namespace {
 constexpr int kSettingsCheckLine = 39;
+
+// A stored geometry may be larger than any screen there is now, or lie off them all.
+void keep_on_screen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen || window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const QRect area = screen->availableGeometry();
+    QRect g = window->geometry();
+    // Showing the window grows it to its minimum; that size must fit too.
+    g.setSize(g.size().expandedTo(window->minimumSizeHint()));
+    if (area.contains(g)) return;
+    g.setSize(g.size().boundedTo(area.size()));
+    g.moveLeft(std::clamp(g.left(), area.left(), area.right() + 1 - g.width()));
+    g.moveTop(std::clamp(g.top(), area.top(), area.bottom() + 1 - g.height()));
+    window->setGeometry(g);
+}
 
 GButton* icon_button(GPanel* row, const char* icon, const char* toolTip) {
     auto* button = row->create<GButton>(icon, toolTip);
@@ -118,6 +137,7 @@ void Window::ini() {
 
     settings->restore_splitter_state(splitter);
     settings->restore_win(this);
+    keep_on_screen(this);
 }
 
 void Window::test_transparent_dialog() {
