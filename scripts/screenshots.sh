@@ -19,7 +19,7 @@ out=docs/screenshots
 themes=(normal dark green) # in the order of their numbers
 tabs=(trigonometry gravity threads about)
 width=800
-height=700 # the window's smallest height
+height=560
 
 home=$(mktemp -d)
 pid=
