@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
     libbenchmark-dev libspdlog-dev
     xvfb xauth fonts-dejavu-core locales desktop-file-utils jq
     openbox wmctrl xdotool
