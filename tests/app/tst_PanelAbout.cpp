@@ -2,6 +2,7 @@
 
 #include "gen/qt/GImageView.h"
 
+#include "ChildrenOf.h"
 #include "LogLines.h"
 
 #include <QLabel>
@@ -15,11 +16,8 @@ QString picture(int hour) {
     return QStringLiteral(":/wb/img/o-%1.jpg").arg(hour, 2, 10, QLatin1Char('0'));
 }
 
-// The toolkit's widgets carry no meta-object of their own, so findChild() cannot tell them apart.
 gen::qt::GImageView* view_of(const PanelAbout& panel) {
-    for (QWidget* w : panel.findChildren<QWidget*>())
-        if (auto* view = dynamic_cast<gen::qt::GImageView*>(w)) return view;
-    return nullptr;
+    return children_of<gen::qt::GImageView>(panel).value(0);
 }
 
 bool shows(const PanelAbout& panel, int hour) {

@@ -1,5 +1,6 @@
 #include "PanelThreaded.h"
 
+#include "ChildrenOf.h"
 #include "gen/qt/GButton.h"
 #include "LogLines.h"
 
@@ -16,8 +17,8 @@ using gen::qt::GButton;
 
 namespace {
 GButton* button(const QWidget& panel, const QString& text) {
-    for (QWidget* w : panel.findChildren<QWidget*>())
-        if (auto* b = dynamic_cast<GButton*>(w); b && b->text() == text) return b;
+    for (GButton* b : children_of<GButton>(panel))
+        if (b->text() == text) return b;
     return nullptr;
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "gen/qt/GApp.h"
 
 #include "AppTestMain.h"
+#include "ChildrenOf.h"
 #include "LogLines.h"
 
 #include <QCheckBox>
@@ -15,15 +16,6 @@
 #include <limits>
 
 namespace {
-
-// The panel's widgets of type T in the order they were made.
-template <typename T>
-QList<T*> all(const QObject& root) {
-    QList<T*> found;
-    for (QObject* o : root.findChildren<QObject*>())
-        if (auto* t = dynamic_cast<T*>(o)) found << t;
-    return found;
-}
 
 // The function mask, then what the Speed, RAD and AMP sliders store.
 const QStringList kKeys{"app/functions", "app/delay", "app/rad", "app/amp"};
@@ -69,19 +61,19 @@ private slots:
         const PanelTrig panel;
         QVERIFY(log.lines.isEmpty());
         QCOMPARE(settings().allKeys(), before);
-        const TrigComponent* trig = all<TrigComponent>(panel).value(0);
+        const TrigComponent* trig = children_of<TrigComponent>(panel).value(0);
         QCOMPARE(trig->functions.load(), functions);
         QCOMPARE(trig->rad, rad);
         QCOMPARE(trig->amp, amp);
-        const QList<QCheckBox*> boxes = all<QCheckBox>(panel);
+        const QList<QCheckBox*> boxes = children_of<QCheckBox>(panel);
         QCOMPARE(boxes.size(), 6);
         for (qsizetype i = 0; i < boxes.size(); ++i)
             QCOMPARE(boxes[i]->isChecked(), bool(functions & (2u << i)));
         QList<int> at;
-        for (const QSlider* slider : all<QSlider>(panel))
+        for (const QSlider* slider : children_of<QSlider>(panel))
             at << slider->sliderPosition();
         if (!positions.isEmpty()) QCOMPARE(at, positions);
-        const QPushButton* run = all<QPushButton>(panel).value(0);
+        const QPushButton* run = children_of<QPushButton>(panel).value(0);
         QVERIFY(!trig->is_animate() && run->isCheckable() && !run->isChecked());
         QCOMPARE(panel.get_timer().interval(), 25);
         QVERIFY(panel.get_timer().isActive());
@@ -89,7 +81,7 @@ private slots:
 
     void functionBoxes() {
         const PanelTrig panel;
-        const QList<QCheckBox*> boxes = all<QCheckBox>(panel);
+        const QList<QCheckBox*> boxes = children_of<QCheckBox>(panel);
         const QList<uint> masks{8, 12, 4, 20, 52, 116};
         for (qsizetype i = 0; i < boxes.size(); ++i) {
             LogLines log;
@@ -97,7 +89,7 @@ private slots:
             QVERIFY(
                 log.only(gen::log::INFO, boxes[i]->text() + (boxes[i]->isChecked() ? "() :ON" : "() :OFF")));
             QCOMPARE(settings().get_functions(), masks[i]);
-            QCOMPARE(all<TrigComponent>(panel).value(0)->functions.load(), masks[i]);
+            QCOMPARE(children_of<TrigComponent>(panel).value(0)->functions.load(), masks[i]);
         }
     }
 
@@ -121,8 +113,8 @@ private slots:
         QFETCH(QString, message);
         QFETCH(float, value);
         const PanelTrig panel;
-        const TrigComponent* trig = all<TrigComponent>(panel).value(0);
-        QSlider* s = all<QSlider>(panel).value(slider);
+        const TrigComponent* trig = children_of<TrigComponent>(panel).value(0);
+        QSlider* s = children_of<QSlider>(panel).value(slider);
         LogLines log;
         s->setSliderDown(dragged);
         s->setValue(position);
@@ -137,8 +129,8 @@ private slots:
     // Hidden at first, as behind another tab: ticks then leave the phase alone.
     void runAndTicks() {
         PanelTrig panel;
-        const TrigComponent* trig = all<TrigComponent>(panel).value(0);
-        QPushButton* run = all<QPushButton>(panel).value(0);
+        const TrigComponent* trig = children_of<TrigComponent>(panel).value(0);
+        QPushButton* run = children_of<QPushButton>(panel).value(0);
         const auto click = [&](bool on) {
             LogLines log;
             run->click();

@@ -7,6 +7,7 @@
 #include "gen/qt/GSplitter.h"
 
 #include "AppTestMain.h"
+#include "ChildrenOf.h"
 #include "LogLines.h"
 
 #include <QGuiApplication>
@@ -15,23 +16,15 @@
 namespace {
 const char* const kProbe = "HELLO_WINDOW_PROBE";
 
-template <typename T>
-QList<T*> all(const QObject& root) {
-    QList<T*> found;
-    for (QObject* o : root.findChildren<QObject*>())
-        if (auto* t = dynamic_cast<T*>(o)) found << t;
-    return found;
-}
-
 // The window as start-up makes it.
 struct Started {
     Started() { window.ini(); }
     Window window;
-    gen::qt::GTab* tab() const { return all<gen::qt::GTab>(window).value(0); }
-    gen::qt::GCheckBox* logBox() const { return all<gen::qt::GCheckBox>(window).last(); }
+    gen::qt::GTab* tab() const { return children_of<gen::qt::GTab>(window).value(0); }
+    gen::qt::GCheckBox* logBox() const { return children_of<gen::qt::GCheckBox>(window).last(); }
     QList<gen::qt::GButton*> iconButtons() const {
         QList<gen::qt::GButton*> icons;
-        for (auto* b : all<gen::qt::GButton>(window))
+        for (auto* b : children_of<gen::qt::GButton>(window))
             if (!b->get_icon_res().isEmpty()) icons << b;
         return icons;
     }
@@ -92,7 +85,7 @@ private slots:
             s.window.setGeometry(40, 50, 700, 500);
             s.window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&s.window));
-            auto* splitter = all<gen::qt::GSplitter>(s.window).value(0);
+            auto* splitter = children_of<gen::qt::GSplitter>(s.window).value(0);
             splitter->setSizes({300, 100});
             // What a drag of the handle reports.
             splitter->listenerSplitterMoved.fire_event(300, gen::FIRE_EVENT::DIRECT);
@@ -107,7 +100,7 @@ private slots:
         again.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again.window));
         QCOMPARE(again.window.geometry(), geometry);
-        QCOMPARE(all<gen::qt::GSplitter>(again.window).value(0)->sizes(), sizes);
+        QCOMPARE(children_of<gen::qt::GSplitter>(again.window).value(0)->sizes(), sizes);
     }
 
     // A geometry saved on a screen that is gone must not leave the window out of sight.
