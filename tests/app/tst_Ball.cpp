@@ -1,8 +1,5 @@
 #include "Ball.h"
 #include "BallView.h"
-#include "MyScene.h"
-
-#include "LogLines.h"
 
 #include <QGraphicsRectItem>
 #include <QScrollBar>
@@ -24,22 +21,6 @@ private slots:
         QCOMPARE(ball->bottom(), 120.0);
         QCOMPARE(ball->to_string(), "bounds:-20.000000,-20.000000,40.000000,40.000000, "
                                     "posMemory:5.000000,100.000000, scenePos:15.000000,110.000000");
-    }
-
-    void sceneLogsItsLife() {
-        LogLines log;
-        QObject owner;
-        auto* sized = new MyScene(1, 2, 300, 400.5, &owner);
-        const auto* plain = new MyScene(&owner);
-        QCOMPARE(plain->parent(), &owner);
-        QCOMPARE(sized->to_string(), "{1.000000,2.000000,300.000000,400.500000}");
-        QCOMPARE(plain->to_string(), "{0.000000,0.000000,0.000000,0.000000}");
-        delete sized;
-        const QStringList messages{"MyScene::MyScene, x:1.000000, y:2.000000, w:300.000000, h:400.500000",
-                                   "MyScene::MyScene", "MyScene::~MyScene"};
-        QCOMPARE(log.lines.size(), messages.size());
-        for (qsizetype i = 0; i < messages.size(); ++i)
-            QVERIFY(log.lines[i].first == gen::log::DEBUG && log.lines[i].second.endsWith(messages[i]));
     }
 
     void viewReportsSizeBeforeItsOwnHandling() {

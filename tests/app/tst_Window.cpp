@@ -46,13 +46,10 @@ private slots:
             tabs << s.tab()->tabText(i) + ": " + s.tab()->tabToolTip(i);
         QCOMPARE(tabs, (QStringList{"Trigonometry: Trigonometric Functions", "Gravity: Gravity Simulation",
                                     "Threads: Multithread Test", "About: About this Program"}));
-        QStringList names;
+        // A screen reader says what the tool tip shows.
+        QCOMPARE(s.iconButtons().size(), 5);
         for (const auto* b : s.iconButtons())
-            names << b->accessibleName() + " = " + b->toolTip();
-        QCOMPARE(names,
-                 (QStringList{"Clears Log Panel = Clears Log Panel", "copy to clipboard = copy to clipboard",
-                              "Creates a Debug Line = Creates a Debug Line", "Options = Options",
-                              "Toggle Fullscreen = Toggle Fullscreen"}));
+            QVERIFY(!b->toolTip().isEmpty() && b->accessibleName() == b->toolTip());
     }
 
     // The log panel, its two buttons and the stored switch move together.
