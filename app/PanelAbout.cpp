@@ -3,11 +3,11 @@
 #include "gen/GFormat.h"
 #include "gen/GLog.h"
 #include "gen/GOs.h"
+#include "gen/qt/GGui.h"
 #include "gen/qt/GImageView.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QSizePolicy>
 
 #include <string_view>
 
@@ -68,10 +68,7 @@ PanelAbout::PanelAbout()
     picture->set_image(QImage(pictures.first()));
     picture->setToolTip(QString());
     picture->setCursor(Qt::OpenHandCursor);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
-    policy.setHorizontalStretch(1);
-    policy.setVerticalStretch(1);
-    picture->setSizePolicy(policy);
+    picture->setSizePolicy(gen::qt::size_policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
     picture->listenerMousePress = [this] { on_press(); };
 
     timer.setInterval(kSlideMs);

@@ -10,6 +10,7 @@
 #include "gen/GTime.h"
 #include "gen/qt/GButton.h"
 #include "gen/qt/GButtonGroup.h"
+#include "gen/qt/GGui.h"
 #include "gen/qt/GRadioButton.h"
 #include "gen/qt/GSlider.h"
 #include "gen/qt/Theme.h"
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QPen>
-#include <QSizePolicy>
 
 #include <array>
 #include <cstddef>
@@ -66,10 +66,7 @@ PanelGravity::PanelGravity()
 
     view = new BallView;
     add_widget(view);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding);
-    policy.setHorizontalStretch(1);
-    policy.setVerticalStretch(1);
-    view->setSizePolicy(policy);
+    view->setSizePolicy(size_policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
     // The scene follows the view's size and the view's size hint follows the scene,
     // which would make every size the window grows to its new minimum.
     view->setMinimumSize(kViewMinimum);

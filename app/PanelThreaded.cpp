@@ -4,11 +4,11 @@
 #include "gen/GOs.h"
 #include "gen/GTime.h"
 #include "gen/qt/GButton.h"
+#include "gen/qt/GGui.h"
 
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
-#include <QSizePolicy>
 
 #include <thread>
 #include <utility>
@@ -82,9 +82,7 @@ PanelThreaded::PanelThreaded() : GPanel(gen::qt::VERT) {
         "Th 2", "Thread 2 will count 10 seconds in the background and trigger gui (main thread)");
     auto* bar = new QProgressBar();
     threadRow->add_widget(bar);
-    QSizePolicy barPolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    barPolicy.setHorizontalStretch(1);
-    bar->setSizePolicy(barPolicy);
+    bar->setSizePolicy(gen::qt::size_policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1, 0));
     th2->listenerClicked = [bar, link = link] {
         if (atomicRunThread2.load()) {
             atomicRunThread2.exchange(false);

@@ -9,8 +9,7 @@
 #include "gen/qt/GButton.h"
 #include "gen/qt/GCheckBox.h"
 #include "gen/qt/GenericSlider.h"
-
-#include <QSizePolicy>
+#include "gen/qt/GGui.h"
 
 #include <array>
 #include <cstdint>
@@ -53,13 +52,6 @@ const char* on_off(bool on) {
     return on ? "ON" : "OFF";
 }
 
-QSizePolicy policy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int hStretch, int vStretch) {
-    QSizePolicy p(horizontal, vertical);
-    p.setHorizontalStretch(hStretch);
-    p.setVerticalStretch(vStretch);
-    return p;
-}
-
 // A margin-free row that starts with its label.
 GPanel* labelled_row(GPanel* column, const char* label) {
     GPanel* row = column->create_pan_horz();
@@ -77,7 +69,7 @@ PanelTrig::PanelTrig() : GPanel(gen::qt::VERT) {
     if (!settings) gen::nullPointerHandling(kSource, __LINE__, QStringLiteral("MySettings::get() == NULL"));
 
     auto* plot = create<TrigComponent>();
-    plot->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
+    plot->setSizePolicy(gen::qt::size_policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
     plot->functions.exchange(settings->get_functions());
     plot->amp = settings->get_amp();
     plot->rad = settings->get_rad();
@@ -85,7 +77,7 @@ PanelTrig::PanelTrig() : GPanel(gen::qt::VERT) {
     GPanel* controls = create_pan_horz();
     controls->set_margins(0);
     auto* run = controls->create<gen::qt::GButton>("run");
-    run->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::Minimum, 0, 1));
+    run->setSizePolicy(gen::qt::size_policy(QSizePolicy::Expanding, QSizePolicy::Minimum, 0, 1));
     run->setMaximumWidth(kRunWidth);
     GPanel* sliders = controls->create_pan_vert();
     sliders->set_margins(0);

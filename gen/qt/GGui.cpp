@@ -74,6 +74,14 @@ void copy_to_clipboard(const QString& text) {
     copy_to_clipboard(utf8.c_str());
 }
 
+QSizePolicy size_policy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int hStretch,
+                        int vStretch) {
+    QSizePolicy p(horizontal, vertical);
+    p.setHorizontalStretch(hStretch);
+    p.setVerticalStretch(vStretch);
+    return p;
+}
+
 bool is_fullscreen(QWidget* w) {
     QWidget* window = window_or_active(w);
     return window && window->isFullScreen();

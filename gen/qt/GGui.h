@@ -5,6 +5,7 @@
 // device pixels.
 
 #include <QColor>
+#include <QSizePolicy>
 #include <QString>
 
 class QObject;
@@ -26,6 +27,10 @@ void copy_to_clipboard(const char* sText);
 void copy_to_clipboard(const QString& text);
 
 // A null widget stands for the active window.
+// A size policy with its stretch factors, in one expression.
+QSizePolicy size_policy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int hStretch,
+                        int vStretch);
+
 bool is_fullscreen(QWidget* w);
 void toggle_full_screen(QWidget* w);
 

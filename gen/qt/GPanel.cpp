@@ -4,6 +4,7 @@
 #include "gen/GLog.h"
 #include "gen/qt/GCheckBox.h"
 #include "gen/qt/GFlowLayout.h"
+#include "gen/qt/GGui.h"
 #include "gen/qt/Theme.h"
 #include "gen/XTools_rand.h"
 
@@ -25,13 +26,6 @@ constexpr const char* kSource = "gen/qt/GPanel";
 
 // -1 leaves margins and spacing to the style, as the box layouts do by default.
 constexpr int kStyleDefault = -1;
-
-QSizePolicy policy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int hStretch, int vStretch) {
-    QSizePolicy p(horizontal, vertical);
-    p.setHorizontalStretch(hStretch);
-    p.setVerticalStretch(vStretch);
-    return p;
-}
 
 } // namespace
 
@@ -116,19 +110,19 @@ GCheckBox* GPanel::create_checkBox(QString text, bool checked, QString toolTip) 
 
 QLabel* GPanel::create_spacer() {
     QLabel* label = create<QLabel>();
-    label->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
+    label->setSizePolicy(size_policy(QSizePolicy::Expanding, QSizePolicy::MinimumExpanding, 1, 1));
     return label;
 }
 
 QLabel* GPanel::create_spacer_vert() {
     QLabel* label = create<QLabel>();
-    label->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::Minimum, 0, 1));
+    label->setSizePolicy(size_policy(QSizePolicy::Expanding, QSizePolicy::Minimum, 0, 1));
     return label;
 }
 
 QLabel* GPanel::create_spacer_horz() {
     QLabel* label = create<QLabel>();
-    label->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1, 0));
+    label->setSizePolicy(size_policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1, 0));
     return label;
 }
 
@@ -141,7 +135,7 @@ QLabel* GPanel::create_horz_line(int height, const QString& color, const QString
     line->setMaximumHeight(height);
     line->setStyleSheet(QString::fromStdString(
         str::xprintF(0, "#$ { border: $px solid $; background:$}", objectName, height, color, color)));
-    line->setSizePolicy(policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1, 0));
+    line->setSizePolicy(size_policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1, 0));
     return line;
 }
 
