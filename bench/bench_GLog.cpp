@@ -91,6 +91,18 @@ void BM_gen_log_string(benchmark::State& state) {
     if (state.thread_index() == 0) std::fflush(stdout);
 }
 
+// One line per trailer layout, single-threaded; the argument is the control bits.
+void BM_gen_layout(benchmark::State& state) {
+    gen::log::set_control_bits(static_cast<unsigned int>(state.range(0)));
+    gen::log::set_log_digits(kDigits);
+    gen::log::set_log_level(gen::log::DEBUG);
+    for (auto _ : state)
+        gen::log::log_string(gen::log::INFO, kMessage);
+    state.SetItemsProcessed(state.iterations());
+    std::fflush(stdout);
+    gen::log::set_control_bits(gen::log::LOG_CONTROL_DEFAULT);
+}
+
 void BM_spdlog_file(benchmark::State& state) {
     auto logger = spdlogFileLogger();
     for (auto _ : state)
@@ -99,12 +111,29 @@ void BM_spdlog_file(benchmark::State& state) {
     if (state.thread_index() == 0) logger->flush();
 }
 
+// Every front form below the threshold, on a message that already exists.
+template <typename Message, void (*front)(const Message&)>
 void BM_gen_below_threshold(benchmark::State& state) {
-    gen::log::set_log_level(gen::log::INFO);
-    for (auto _ : state)
-        gen::pp(kMessage);
-    state.SetItemsProcessed(state.iterations());
+    const Message message(kMessage);
+    gen::log::set_log_level(gen::log::ERROR);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(message);
+        front(message);
+    }
     gen::log::set_log_level(gen::log::DEBUG);
+}
+
+void pp_char(const char* const& text) {
+    gen::pp(text);
+}
+void pp_formatted(const char* const& text) {
+    gen::pp("$ $", text, 42);
+}
+void pp_info_qstring(const QString& text) {
+    gen::pp_info(text);
+}
+void pp_warn_string(const std::string& text) {
+    gen::pp_warn(text);
 }
 
 void BM_spdlog_below_threshold(benchmark::State& state) {
@@ -116,9 +145,23 @@ void BM_spdlog_below_threshold(benchmark::State& state) {
     logger->set_level(spdlog::level::debug);
 }
 
+// The layouts compared with the default 862: the same with the level tag (990),
+// time since start instead of the wall clock, microseconds, everything, nothing.
+BENCHMARK(BM_gen_layout)
+    ->ArgName("bits")
+    ->Arg(gen::log::LOG_CONTROL_DEFAULT)
+    ->Arg(gen::log::LOG_CONTROL_FULL)
+    ->Arg(gen::log::LOG_CONTROL_DEFAULT & ~gen::log::LOG_ABS_TIME)
+    ->Arg(gen::log::LOG_CONTROL_DEFAULT | gen::log::LOG_MICRO)
+    ->Arg(1023)
+    ->Arg(0);
 BENCHMARK(BM_gen_log_string)->Threads(1)->Threads(4)->UseRealTime();
 BENCHMARK(BM_spdlog_file)->Threads(1)->Threads(4)->UseRealTime();
-BENCHMARK(BM_gen_below_threshold);
+BENCHMARK(BM_gen_below_threshold<const char*, pp_char>)->Name("BM_gen_below_threshold/pp(const char*)");
+BENCHMARK(BM_gen_below_threshold<const char*, pp_formatted>)->Name("BM_gen_below_threshold/pp(format, args)");
+BENCHMARK(BM_gen_below_threshold<QString, pp_info_qstring>)->Name("BM_gen_below_threshold/pp_info(QString)");
+BENCHMARK(BM_gen_below_threshold<std::string, pp_warn_string>)
+    ->Name("BM_gen_below_threshold/pp_warn(std::string)");
 BENCHMARK(BM_spdlog_below_threshold);
 
 // Collects lines per second so the ratios can be printed after the table.
@@ -139,15 +182,37 @@ public:
         for (const char* threads : {"threads:1", "threads:4"}) {
             const std::string ours = std::string("BM_gen_log_string/real_time/") + threads;
             const std::string theirs = std::string("BM_spdlog_file/real_time/") + threads;
-            if (rates.count(ours) && rates.count(theirs))
+            if (rate(ours) > 0 && rate(theirs) > 0)
                 std::fprintf(out, "ratio ours/spdlog lines per second, %s: %.2f (%.0f vs %.0f)\n", threads,
-                             rates[ours] / rates[theirs], rates[ours], rates[theirs]);
+                             rate(ours) / rate(theirs), rate(ours), rate(theirs));
         }
-        if (nanos.count("BM_gen_below_threshold"))
-            std::fprintf(out, "below the threshold: %.2f ns per call\n", nanos["BM_gen_below_threshold"]);
+        const std::string layout = "BM_gen_layout/bits:";
+        const double base = nano(layout + std::to_string(gen::log::LOG_CONTROL_DEFAULT));
+        for (const auto& [name, ns] : nanos)
+            if (base > 0 && name.rfind(layout, 0) == 0 && !is_spread(name))
+                std::fprintf(out, "layout %s: %.0f ns, %.2f x the default\n", name.c_str(), ns, ns / base);
+        for (const auto& [name, ns] : nanos)
+            if (name.rfind("BM_gen_below_threshold", 0) == 0 && !is_spread(name))
+                std::fprintf(out, "below the threshold, %s: %.2f ns per call\n", name.c_str(), ns);
     }
 
 private:
+    // With repetitions, only the medians are compared.
+    static bool is_spread(const std::string& name) {
+        return name.find("_mean") != std::string::npos || name.find("_stddev") != std::string::npos ||
+               name.find("_cv") != std::string::npos;
+    }
+    double rate(const std::string& name) const {
+        auto it = rates.find(name + "_median");
+        if (it == rates.end()) it = rates.find(name);
+        return it == rates.end() ? 0 : it->second;
+    }
+    double nano(const std::string& name) const {
+        auto it = nanos.find(name + "_median");
+        if (it == nanos.end()) it = nanos.find(name);
+        return it == nanos.end() ? 0 : it->second;
+    }
+
     std::map<std::string, double> rates;
     std::map<std::string, double> nanos;
 };

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -53,13 +54,16 @@ constexpr const char* kNullText = "nullptr";
 constexpr const char* kClockFormat = "%H:%M:%S";
 constexpr std::size_t kStrftimeBuffer = 512;
 constexpr unsigned int kDefaultDigits = 6;
-// Widths up to this are written directly; wider ones go through printf so the
-// result stays exactly what the stored printf format gives.
-constexpr unsigned int kDirectWidthLimit = 64;
+// A stored width far past anything useful (the options offer 3 to 9) would
+// make printf fail or cut the line short; wider numbers are written this wide.
+constexpr unsigned int kMaxNumberWidth = 255;
 constexpr unsigned int kThreadDigits = 4;
+constexpr std::size_t kScratchBytes = 2048;
 
-// The printf format of the line number, "[%0<digits>d] ". A fixed array keeps
-// it usable during static initialisation of other translation units.
+// The printf format of the line number, "[%0<digits>d] ", kept with the width;
+// lines are numbered directly, which gives the same text without printf's
+// limits. A fixed array keeps it usable during static initialisation of other
+// translation units.
 struct NumberFormat {
     std::array<char, 32> text{"[%06d] "};
 };
@@ -68,6 +72,8 @@ std::atomic<unsigned int> digits{kDefaultDigits};
 std::atomic<std::uint32_t> counter{0};
 std::atomic<long long> mcStart{0};
 std::atomic<bool> flushEachLine{true};
+// Whether an appender is set, read before the lock; changed under it.
+std::atomic<bool> anyAppender{false};
 
 struct Appenders {
     GuiAppender gui;
@@ -96,46 +102,138 @@ const char* level_tag(LOG_LEVEL level) {
     return "NOP";
 }
 
+// Where a line is built before the logger's mutex is taken, so writers on
+// different threads format in parallel. Trivially destructible on purpose: it
+// lives until its thread ends, also on the main thread while static objects
+// are destroyed, when a thread_local std::string would already be gone.
+struct Scratch {
+    char bytes[kScratchBytes];
+};
+thread_local Scratch tlsScratch;
+
+// A line in the calling thread's scratch array, moved to the heap only when
+// it outgrows it. Not reentrant per thread, which holds because nothing that
+// builds a line logs.
+class LineBuffer {
+public:
+    LineBuffer() = default;
+    LineBuffer(const LineBuffer&) = delete;
+    LineBuffer& operator=(const LineBuffer&) = delete;
+
+    void append(const char* s, std::size_t n) {
+        reserve_more(n);
+        std::memcpy(text + length, s, n);
+        length += n;
+    }
+    void append(std::size_t n, char c) {
+        reserve_more(n);
+        std::memset(text + length, c, n);
+        length += n;
+    }
+    void push_back(char c) { append(1, c); }
+    LineBuffer& operator+=(char c) {
+        push_back(c);
+        return *this;
+    }
+    LineBuffer& operator+=(const char* s) {
+        append(s, std::strlen(s));
+        return *this;
+    }
+    LineBuffer& operator+=(const std::string& s) {
+        append(s.data(), s.size());
+        return *this;
+    }
+    void assign(const char* s, std::size_t n) {
+        length = 0;
+        append(s, n);
+    }
+    const char* data() const { return text; }
+    std::size_t size() const { return length; }
+
+private:
+    void reserve_more(std::size_t n) {
+        if (n <= capacity - length) return;
+        const std::size_t wanted = std::max(length + n, 2 * capacity);
+        if (text == heap.data()) {
+            heap.resize(wanted);
+        } else {
+            heap.resize(wanted);
+            std::memcpy(heap.data(), text, length);
+        }
+        text = heap.data();
+        capacity = heap.size();
+    }
+
+    char* text = tlsScratch.bytes;
+    std::size_t length = 0;
+    std::size_t capacity = kScratchBytes;
+    std::string heap;
+};
+
+// The number field, built under the mutex; the widest one fits.
+class NumberText {
+public:
+    void append(const char* s, std::size_t n) {
+        std::memcpy(text + length, s, n);
+        length += n;
+    }
+    void append(std::size_t n, char c) {
+        std::memset(text + length, c, n);
+        length += n;
+    }
+    NumberText& operator+=(char c) {
+        text[length++] = c;
+        return *this;
+    }
+    NumberText& operator+=(const char* s) {
+        append(s, std::strlen(s));
+        return *this;
+    }
+    const char* data() const { return text; }
+    std::size_t size() const { return length; }
+
+private:
+    // "[", a sign, the digits, "] ".
+    char text[kMaxNumberWidth + 8];
+    std::size_t length = 0;
+};
+
 // What printf's "%0<width>d" writes for `value`: the sign first, zeros up to
 // `width` characters in all.
-void append_zero_filled(std::string& out, int value, unsigned int width) {
-    char digitsText[16];
+template <typename Out>
+void append_zero_filled(Out& out, long long value, unsigned int width) {
+    char digitsText[24];
     const unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(static_cast<long long>(value))
-                  : static_cast<unsigned long long>(value);
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     const auto end = std::to_chars(digitsText, digitsText + sizeof digitsText, magnitude).ptr;
     const std::size_t length = static_cast<std::size_t>(end - digitsText) + (value < 0 ? 1 : 0);
     if (value < 0) out += '-';
     if (width > length) out.append(width - length, '0');
-    out.append(digitsText, end);
+    out.append(digitsText, static_cast<std::size_t>(end - digitsText));
 }
 
-void append_line_number(std::string& out) {
+// The number field; call with the mutex held, so numbers follow the order in
+// which lines are written.
+template <typename Out>
+void append_line_number(Out& out) {
     // The format takes an int, so numbers past INT_MAX print as printf prints them.
     const int number = static_cast<int>(counter.fetch_add(1, std::memory_order_relaxed));
-    const unsigned int width = digits.load(std::memory_order_relaxed);
-    if (width <= kDirectWidthLimit) {
-        out += '[';
-        append_zero_filled(out, number, width);
-        out += "] ";
-    } else {
-        out += str::sprintF(sNumberFormat.text.data(), number);
-    }
+    out += '[';
+    append_zero_filled(out, number, std::min(digits.load(std::memory_order_relaxed), kMaxNumberWidth));
+    out += "] ";
 }
 
 // Formatting the whole seconds is the expensive part of a stamp and changes
-// once a second, so each thread keeps its last result.
+// once a second, so each thread keeps its last result for the trailer's clock
+// format. Trivially destructible for the same reason as the scratch array.
 struct SecondsCache {
     long long seconds = -1;
-    std::string format;
-    std::string text;
+    std::size_t size = 0;
+    char text[kStrftimeBuffer];
 };
+thread_local SecondsCache tlsSeconds;
 
-const std::string& local_seconds_text(long long seconds, const std::string& format) {
-    thread_local SecondsCache cache;
-    if (cache.seconds == seconds && cache.format == format) return cache.text;
-    cache.seconds = seconds;
-    cache.format = format;
+std::size_t local_seconds_text(long long seconds, const char* format, char* buffer) {
     const std::time_t t = static_cast<std::time_t>(seconds);
     std::tm local{};
 #if defined(_WIN32)
@@ -143,20 +241,35 @@ const std::string& local_seconds_text(long long seconds, const std::string& form
 #else
     localtime_r(&t, &local);
 #endif
-    char buffer[kStrftimeBuffer];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, format.c_str(), &local);
-    cache.text.assign(buffer, n);
-    return cache.text;
+    return std::strftime(buffer, kStrftimeBuffer, format, &local);
 }
 
-void append_time_stamp(std::string& out, bool absolute, const std::string& format,
-                       time::FORM_SECOND fraction) {
+// "hh:mm,ss,mmm.uuu": the hours take more places once past 99.
+template <typename Out>
+void append_elapsed(Out& out, unsigned long long us) {
+    const auto perSecond = static_cast<unsigned long long>(time::US_PER_SECOND);
+    const unsigned long long seconds = us / perSecond;
+    const unsigned long long micros = us % perSecond;
+    constexpr unsigned long long kSixty = 60;
+    constexpr unsigned long long kThousand = 1000;
+    append_zero_filled(out, static_cast<long long>(seconds / (kSixty * kSixty)), 2);
+    out += ':';
+    append_zero_filled(out, static_cast<long long>(seconds / kSixty % kSixty), 2);
+    out += ',';
+    append_zero_filled(out, static_cast<long long>(seconds % kSixty), 2);
+    out += ',';
+    append_zero_filled(out, static_cast<long long>(micros / kThousand), 3);
+    out += '.';
+    append_zero_filled(out, static_cast<long long>(micros % kThousand), 3);
+}
+
+template <typename Out>
+void append_time_stamp(Out& out, bool absolute, const char* format, time::FORM_SECOND fraction, bool cached) {
     const long long now = time::get_micro_seconds();
     if (!absolute) {
         const long long elapsed = now - mcStart.load(std::memory_order_relaxed);
         // A clock set back must not turn into a huge unsigned duration.
-        out += time::formatMicrosecond_as_Hour_compact_mc(
-            static_cast<unsigned long long>(elapsed < 0 ? 0 : elapsed));
+        append_elapsed(out, static_cast<unsigned long long>(elapsed < 0 ? 0 : elapsed));
         return;
     }
     long long seconds = now / static_cast<long long>(time::US_PER_SECOND);
@@ -165,21 +278,30 @@ void append_time_stamp(std::string& out, bool absolute, const std::string& forma
         micros += static_cast<long long>(time::US_PER_SECOND);
         --seconds;
     }
-    out += local_seconds_text(seconds, format);
+    if (cached) {
+        SecondsCache& cache = tlsSeconds;
+        if (cache.seconds != seconds) {
+            cache.size = local_seconds_text(seconds, format, cache.text);
+            cache.seconds = seconds;
+        }
+        out.append(cache.text, cache.size);
+    } else {
+        char buffer[kStrftimeBuffer];
+        out.append(buffer, local_seconds_text(seconds, format, buffer));
+    }
     if (fraction == time::MILLI_SECONDS) {
         out += ',';
-        append_zero_filled(out, static_cast<int>(micros / 1000), 3);
+        append_zero_filled(out, micros / 1000, 3);
     } else if (fraction == time::MICRO_SECONDS) {
         out += ',';
-        append_zero_filled(out, static_cast<int>(micros), 6);
+        append_zero_filled(out, micros, 6);
     }
 }
 
-void append_trailer(std::string& out, LOG_LEVEL level) {
-    // Never destroyed, for the same reason as the line buffer.
-    static const std::string& clockFormat = *new std::string(kClockFormat);
-    // Each bit is read when its field is reached, as a concurrent change would expect.
-    if (atomicLogBits.load(std::memory_order_relaxed) & LOG_NUMBER) append_line_number(out);
+// Every field of the trailer after the line number, and the closing blank.
+// Each bit is read when its field is reached, as a concurrent change would expect.
+template <typename Out>
+void append_trailer_rest(Out& out, LOG_LEVEL level) {
     if (atomicLogBits.load(std::memory_order_relaxed) & LOG_LEVEL_TAG) {
         out += '[';
         out += level_tag(level);
@@ -188,8 +310,8 @@ void append_trailer(std::string& out, LOG_LEVEL level) {
     if (atomicLogBits.load(std::memory_order_relaxed) & LOG_TIME) {
         const std::uint32_t bits = atomicLogBits.load(std::memory_order_relaxed);
         out += '[';
-        append_time_stamp(out, bits & LOG_ABS_TIME, clockFormat,
-                          (bits & LOG_MICRO) ? time::MICRO_SECONDS : time::MILLI_SECONDS);
+        append_time_stamp(out, bits & LOG_ABS_TIME, kClockFormat,
+                          (bits & LOG_MICRO) ? time::MICRO_SECONDS : time::MILLI_SECONDS, true);
         out += "] ";
     }
     if (atomicLogBits.load(std::memory_order_relaxed) & LOG_THREAD) {
@@ -251,31 +373,42 @@ void update_flush_mode() {
 namespace detail {
 
 void write_line(LOG_LEVEL level, const char* text, std::size_t size) {
-    std::lock_guard lock(mutexWorker);
-    // Reused under the mutex, so no allocation once warm. Never destroyed: a
-    // detached worker may still log while the exit handlers run.
-    static std::string& line = *new std::string;
-    line.clear();
-    append_trailer(line, level);
+    // Everything but the line number is built before the lock, so that a
+    // writer holds the mutex only to number, hand over and write its line.
+    const bool numbered = atomicLogBits.load(std::memory_order_relaxed) & LOG_NUMBER;
+    LineBuffer line;
+    append_trailer_rest(line, level);
     if (text)
         line.append(text, size);
     else
         line += kNullText;
 
     // The line is read as UTF-8: malformed bytes become U+FFFD everywhere.
+    // The number field is ASCII, so checking the rest is checking the line.
     if (!is_valid_utf8(line.data(), line.size())) {
         const QByteArray clean = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).toUtf8();
         line.assign(clean.constData(), static_cast<std::size_t>(clean.size()));
     }
+    // Only a hint: an appender set in between gets its text under the lock.
+    QString rest;
+    if (anyAppender.load(std::memory_order_relaxed))
+        rest = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    line += '\n';
+
+    std::lock_guard lock(mutexWorker);
+    NumberText number;
+    if (numbered) append_line_number(number);
 
     Appenders& sinks = appenders();
     if (sinks.gui || sinks.guiExt) {
-        const QString qline = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        if (rest.isNull()) rest = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size() - 1));
+        const QString qline =
+            number.size() ? QLatin1String(number.data(), static_cast<qsizetype>(number.size())) + rest : rest;
         if (sinks.gui) sinks.gui(qline);
         if (sinks.guiExt) sinks.guiExt(qline, level);
     }
 
-    line += '\n';
+    std::fwrite(number.data(), 1, number.size(), stdout);
     std::fwrite(line.data(), 1, line.size(), stdout);
     if (flushEachLine.load(std::memory_order_relaxed)) std::fflush(stdout);
 }
@@ -322,6 +455,12 @@ void configure() {
 
 namespace {
 
+// Call with the mutex held.
+void note_appenders() {
+    const Appenders& sinks = appenders();
+    anyAppender.store(sinks.gui || sinks.guiExt, std::memory_order_relaxed);
+}
+
 // Swaps under the mutex; the previous callable is destroyed after the unlock
 // (parameters outlive the lock), so whatever it owns may take its time going
 // away without holding up writers.
@@ -330,6 +469,7 @@ void replace_appender(F& slot, const void*& slotOwner, F appender, const void* o
     std::lock_guard lock(mutexWorker);
     std::swap(slot, appender);
     slotOwner = slot ? owner : nullptr;
+    note_appenders();
 }
 
 template <typename F>
@@ -340,6 +480,7 @@ void remove_appender(F& slot, const void*& slotOwner, const void* owner) {
         if (!owner || slotOwner != owner) return;
         std::swap(slot, previous);
         slotOwner = nullptr;
+        note_appenders();
     }
 }
 
@@ -374,8 +515,9 @@ long long get_time_since_start() {
 
 std::string trailler(LOG_LEVEL level) {
     std::string out;
-    std::lock_guard lock(mutexWorker); // the number format may change under us otherwise
-    append_trailer(out, level);
+    std::lock_guard lock(mutexWorker); // numbers are handed out under it
+    if (atomicLogBits.load(std::memory_order_relaxed) & LOG_NUMBER) append_line_number(out);
+    append_trailer_rest(out, level);
     return out;
 }
 
@@ -385,7 +527,7 @@ QString qtrailler(LOG_LEVEL level) {
 
 std::string get_time_stamp(bool absolute, const std::string& format, time::FORM_SECOND fraction) {
     std::string out;
-    append_time_stamp(out, absolute, format, fraction);
+    append_time_stamp(out, absolute, format.c_str(), fraction, false);
     return out;
 }
 
@@ -452,8 +594,10 @@ void boolExpressionHandling(const char* text, int line) {
 namespace {
 
 void log_qstring(log::LOG_LEVEL level, const QString& text) {
+    // Encoding costs more than the whole call below the threshold.
+    if (static_cast<int>(level) > log::logLevel.load(std::memory_order_relaxed)) return;
     const QByteArray utf8 = text.toUtf8();
-    log::log_string(level, std::string(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    log::detail::write_line(level, utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 void log_indented(log::LOG_LEVEL level, unsigned int indent, const char* text) {

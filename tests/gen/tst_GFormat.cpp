@@ -48,9 +48,9 @@ private slots:
             "4294967295 -9223372036854775808 18446744073709551615");
         row("bool, char, string_view", xprintF(0, "$ $ $", true, 'c', std::string_view("sv")), "true c sv");
         row("floating", xprintF(0, "$ $ $ $", 0.1, -3.0, 2.5f, HUGE_VAL), "0.100000 -3.000000 2.500000 inf");
-        // 1e23 just fits the fixed buffer; the others are widened, not cut.
-        row("floating, wide", xprintF(0, "$ $ $", 1e23, 1e300, -DBL_MAX),
-            fixed(1e23) + " " + fixed(1e300) + " " + fixed(-DBL_MAX));
+        // 1e23 just fits the fixed buffer, -1e24 is the first that does not; those are widened, not cut.
+        row("floating, wide", xprintF(0, "$ $ $ $", 1e23, -1e24, 1e300, -DBL_MAX),
+            fixed(1e23) + " " + fixed(-1e24) + " " + fixed(1e300) + " " + fixed(-DBL_MAX));
         row("char pointers", xprintF(0, "<$|$>", static_cast<const char*>("abc"), mutableText),
             "<abc|mutable>");
         row("null char pointer", xprintF(0, "[$]", nullText), "[nullptr]");

@@ -78,7 +78,9 @@ private slots:
         row("unused bits, abs and micro without time", 2 | 4 | 8 | 16 | 32, "");
         row("number, 0 digits: flags only, no fill", 64, R"(\[(0|[1-9]\d*)\] )", 3, 0);
         row("number, 4 digits", 64, R"(\[\d{4}\] )", 3, 4);
-        row("number, 100 digits: past the direct path", 64, R"(\[\d{100}\] )", 3, 100);
+        row("number, 100 digits", 64, R"(\[\d{100}\] )", 3, 100);
+        row("number, a million digits: cut to 255", 64, R"(\[\d{255}\] )", 3, 1000000);
+        row("number, UINT_MAX digits: cut to 255", 64, R"(\[\d{255}\] )", 3, UINT_MAX);
         row("tag out of range", 128, R"(\[NOP\] )", 7);
         row("tag negative", 128, R"(\[NOP\] )", -1);
         row("time since start", 256, elapsed);
@@ -144,15 +146,17 @@ private slots:
             pp(static_cast<const char*>(nullptr));
             pp_warn(2u, "a");
             pp("n=$", -7LL);
-            pp_info("a\xff"); // malformed UTF-8 is read as UTF-8: the bad byte becomes U+FFFD
+            pp_info("a\xff");         // malformed UTF-8 is read as UTF-8: the bad byte becomes U+FFFD
+            pp_info("s\xed\xa0\x80"); // a UTF-16 surrogate is no code point
             pp_line();
             pp_line();
             pp_info_line();
         });
-        QCOMPARE(lines, (QList<QByteArray>{"[WRN]  ", "[INF]  \xc3\xa4 q", QByteArray("[ERR]  x\0y", 10),
-                                           "[DEB]  nullptr", "[WRN]    a", "[DEB]  n=-7",
-                                           "[INF]  a\xef\xbf\xbd", "[DEB]  ---- [ 1 ] ------",
-                                           "[DEB]  ---- [ 2 ] ------", "[INF]  === [ 1 ] ======"}));
+        QCOMPARE(lines, (QList<QByteArray>{
+                            "[WRN]  ", "[INF]  \xc3\xa4 q", QByteArray("[ERR]  x\0y", 10), "[DEB]  nullptr",
+                            "[WRN]    a", "[DEB]  n=-7", "[INF]  a\xef\xbf\xbd",
+                            "[INF]  s\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd", "[DEB]  ---- [ 1 ] ------",
+                            "[DEB]  ---- [ 2 ] ------", "[INF]  === [ 1 ] ======"}));
     }
 
     void timeStamps() {

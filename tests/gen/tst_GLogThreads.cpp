@@ -39,7 +39,7 @@ private slots:
                     log::log_string(log::INFO, str::xprintF(0, "worker $ line $", t, i));
                 --running;
             });
-        for (unsigned round = 0; running > 0; ++round) // the wide one goes through printf
+        for (unsigned round = 0; running > 0; ++round)
             log::set_log_digits(round % 2 ? 70 : 6);
         for (auto& w : workers)
             w.join();
@@ -75,6 +75,37 @@ private slots:
         int later = 0;
         std::thread([&] { later = get_fast_thread_id(); }).join();
         QVERIFY(later > *numbers.rbegin());
+    }
+
+    // The separator counts are shared by all threads; none may be lost, also
+    // while the lines themselves are below the threshold.
+    void separatorsCountAcrossThreads_data() {
+        QTest::addColumn<bool>("info");
+        QTest::newRow("pp_line") << false;
+        QTest::newRow("pp_info_line") << true;
+    }
+    void separatorsCountAcrossThreads() {
+        QFETCH(bool, info);
+        constexpr int kThreads = 4, kCalls = 50000;
+        const auto separator = [info] { info ? pp_info_line() : pp_line(); };
+        const auto count = [&] {
+            StdoutCapture capture;
+            separator();
+            return capture.text().split('[').value(1).split(']').value(0).trimmed().toInt();
+        };
+        log::set_control_bits(0);
+        const int before = count();
+        log::set_log_level(log::ERROR);
+        std::vector<std::thread> workers;
+        for (int t = 0; t < kThreads; ++t)
+            workers.emplace_back([&] {
+                for (int i = 0; i < kCalls; ++i)
+                    separator();
+            });
+        for (auto& w : workers)
+            w.join();
+        log::set_log_level(log::DEBUG);
+        QCOMPARE(count(), before + kThreads * kCalls + 1);
     }
 };
 

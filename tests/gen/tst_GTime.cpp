@@ -61,6 +61,8 @@ private slots:
             "1700000000999999 1700000000999 1700000000 123 10 15 3 58 20 3 318");
         // Floor, not truncation, to the second.
         row("fields 1970-01-01 05:44:58.5", fields(-1500000LL), "-1500000 -1500 -1 70 0 1 5 44 58 4 0");
+        row("fields 1970-01-01 05:44:58, a whole second", fields(-2000000LL),
+            "-2000000 -2000 -2 70 0 1 5 44 58 4 0");
         const long long us = get_micro_seconds(), ms = get_milli_seconds(), s = get_seconds();
         row("clock units",
             us > 1600000000LL * 1000000 && qAbs(ms - us / 1000) < 1000 && qAbs(s - ms / 1000) < 2, true);
@@ -68,6 +70,12 @@ private slots:
             QVariant::fromValue(QList<int>{at(1).compare(at(2)), at(2).compare(at(2)),
                                            at(LLONG_MAX).compare(at(LLONG_MIN + 1))}),
             QVariant::fromValue(QList<int>{-1, 0, 1}));
+        GTime high = at(LLONG_MAX), low = at(LLONG_MIN);
+        high.add_microseconds(LLONG_MAX);
+        low.add_microseconds(LLONG_MIN);
+        row("adding saturates",
+            QVariant::fromValue(QList<long long>{high.getMicroseconds(), low.getMicroseconds()}),
+            QVariant::fromValue(QList<long long>{LLONG_MAX, LLONG_MIN}));
         row("from_time_reverse", from_time_reverse(1, 2, 3, 4, 5), 158036521000000ULL);
         row("from_months", from_months(1), 28 * day);
         row("get_years", get_years(730 * day), 2ULL);

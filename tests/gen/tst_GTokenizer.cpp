@@ -58,6 +58,26 @@ private slots:
         QCOMPARE(tokens, expected);
     }
 
+    // Operators and brackets are single characters of their set, never longer tokens.
+    void singleCharacterKinds_data() {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<bool>("kind");
+        QTest::newRow("one of the set") << "+" << true;
+        QTest::newRow("two of the set") << "+=" << false;
+        QTest::newRow("starts with one of the set") << "(a" << false;
+        QTest::newRow("not in the set") << "*" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void singleCharacterKinds() {
+        QFETCH(QString, token);
+        QFETCH(bool, kind);
+        const QString set = "+=(";
+        QCOMPARE((QList<bool>{GTokenizer::is_Operator(token, set), GTokenizer::is_Bracket_open(token, set),
+                              GTokenizer::is_Bracket_close(token, set),
+                              GTokenizer::is_One_of_these_Chars(token, set)}),
+                 QList<bool>(4, kind));
+    }
+
     void kindsAndReading() {
         const QString text = "12 1.5 ( ) + abc \"a b\"";
         const GTokenizer tok(text, " ", false, true);

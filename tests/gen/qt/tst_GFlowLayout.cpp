@@ -17,41 +17,41 @@ class TstGFlowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    // Laid out 100 wide, then measured 1000 wide, which must move nothing.
+    // Laid out 100 wide at `origin`, then measured 1000 wide, which must move nothing.
     void placement_data() {
         QTest::addColumn<QMargins>("margins");
-        QTest::addColumn<int>("spacing");
+        QTest::addColumn<QSize>("spacing"); // horizontal, vertical
+        QTest::addColumn<QPoint>("origin");
         QTest::addColumn<QList<QRect>>("items");
         QTest::addColumn<int>("height");
         QTest::addColumn<QSize>("minimum");
-        QTest::newRow("three 40") << QMargins() << 5
-                                  << QList<QRect>{{0, 0, 40, 10}, {45, 0, 40, 10}, {0, 15, 40, 10}} << 25
-                                  << QSize(40, 10);
-        QTest::newRow("ends at the edge")
-            << QMargins() << 0 << QList<QRect>{{0, 0, 50, 10}, {0, 10, 50, 10}} << 20 << QSize(50, 10);
-        QTest::newRow("ends before the edge")
-            << QMargins() << 0 << QList<QRect>{{0, 0, 50, 10}, {50, 0, 49, 10}} << 10 << QSize(50, 10);
-        QTest::newRow("too wide") << QMargins() << 5 << QList<QRect>{{0, 0, 150, 10}, {0, 15, 30, 10}} << 25
-                                  << QSize(150, 10);
-        QTest::newRow("margins, tallest first")
-            << QMargins(1, 2, 3, 4) << 0 << QList<QRect>{{1, 2, 30, 20}, {31, 2, 40, 10}, {1, 22, 30, 10}}
-            << 36 << QSize(44, 26);
-        QTest::newRow("empty") << QMargins(1, 2, 3, 4) << 0 << QList<QRect>{} << 6 << QSize(3, 5);
+        const auto row = [](const char* name, QMargins margins, QSize spacing, QPoint origin,
+                            const QList<QRect>& items, int height, QSize minimum) {
+            QTest::newRow(name) << margins << spacing << origin << items << height << minimum;
+        };
+        row("three 40", {}, {5, 7}, {}, {{0, 0, 40, 10}, {45, 0, 40, 10}, {0, 17, 40, 10}}, 27, {40, 10});
+        row("ends at the edge", {}, {0, 0}, {}, {{0, 0, 50, 10}, {0, 10, 50, 10}}, 20, {50, 10});
+        row("ends before the edge", {}, {0, 0}, {}, {{0, 0, 50, 10}, {50, 0, 49, 10}}, 10, {50, 10});
+        row("too wide", {}, {5, 5}, {}, {{0, 0, 150, 10}, {0, 15, 30, 10}}, 25, {150, 10});
+        row("margins, tallest first, moved", {1, 2, 3, 4}, {0, 0}, {10, 20},
+            {{11, 22, 30, 20}, {41, 22, 40, 10}, {11, 42, 30, 10}}, 36, {44, 26});
+        row("empty", {1, 2, 3, 4}, {0, 0}, {}, {}, 6, {3, 5});
     }
     void placement() {
         QFETCH(QMargins, margins);
-        QFETCH(int, spacing);
+        QFETCH(QSize, spacing);
+        QFETCH(QPoint, origin);
         QFETCH(QList<QRect>, items);
         QFETCH(int, height);
         QFETCH(QSize, minimum);
-        GFlowLayout flow(0, spacing, spacing);
+        GFlowLayout flow(0, spacing.width(), spacing.height());
         flow.setContentsMargins(margins);
         for (const QRect& item : items)
             flow.addItem(fixed_item(item.size()));
         QCOMPARE(flow.itemAt(-1), nullptr);
         QCOMPARE(flow.takeAt(flow.count()), nullptr);
         QCOMPARE(flow.sizeHint(), minimum);
-        flow.setGeometry(QRect(0, 0, 100, 1000));
+        flow.setGeometry(QRect(origin, QSize(100, 1000)));
         QCOMPARE(flow.heightForWidth(100), height);
         QVERIFY(flow.heightForWidth(1000) <= height);
         for (int i = 0; i < items.size(); ++i)

@@ -28,6 +28,9 @@ private slots:
         button.set_icon_res(":/wb/icons/missing.svg");
         QVERIFY(has_property(&button, "sIcon") && !has_property(&button, "objectName"));
         QVERIFY(!has_property(nullptr, "sIcon"));
+        QCOMPARE(button.get_icon_res(), QString()); // a missing icon records no path
+        button.set_icon_res(":/wb/icons/copy.svg");
+        QCOMPARE(button.get_icon_res(), ":/wb/icons/copy.svg");
     }
 
     void resourceExists_data() {

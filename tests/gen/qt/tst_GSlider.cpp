@@ -19,6 +19,7 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("message");
         QTest::newRow("above") << false << 101 << 20 << "GSlider::setValue, val:101 out of bounds 10....100";
+        QTest::newRow("maximum") << false << 100 << 100 << QString();
         QTest::newRow("revers") << true << 30 << 70 << QString();
         QTest::newRow("revers below")
             << true << 9 << 20 << "GSlider::set_value_revers, val:9 out of bounds 10....100";

@@ -103,6 +103,8 @@ void TstGSettings::conversions_data() {
         << QVariant("4294967295") << QVariantList{4294967295u, 0, 4294967295.0f, 4294967295.0, blue};
     QTest::newRow("past unsigned range")
         << QVariant("4294967296") << QVariantList{0u, 0, 4294967296.0f, 4294967296.0, blue};
+    QTest::newRow("below int range") << QVariant("-3000000000")
+                                     << QVariantList{0u, 0, -3000000000.0f, -3000000000.0, blue};
     QTest::newRow("colour name") << QVariant("#ff0000") << QVariantList{0u, 0, 0.0f, 0.0, QColor(Qt::red)};
     QTest::newRow("a list: no number at all")
         << QVariant(QStringList{"1", "2"}) << QVariantList{25u, -25, 2.5f, 2.5, blue};

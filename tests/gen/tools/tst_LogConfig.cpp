@@ -2,8 +2,6 @@
 #include "gen/tools/GSettings.h"
 #include "gen/tools/LogConfig.h"
 
-#include "StdoutCapture.h"
-
 #include <QtTest>
 
 using gen::log::LogConfig;
@@ -24,7 +22,6 @@ private slots:
     void throughTheStore_data();
     void throughTheStore();
     void throughTheLogger();
-    void show();
 };
 
 void TstLogConfig::throughTheStore_data() {
@@ -61,16 +58,6 @@ void TstLogConfig::throughTheLogger() {
     LogConfig().write_to_logger();
     QCOMPARE(applied, (QList<uint>{64, 2, 1}));
     QCOMPARE(fields(config), applied);
-}
-
-void TstLogConfig::show() {
-    StdoutCapture capture;
-    LogConfig config;
-    config.show();
-    config.logControl = 0;
-    config.show();
-    QCOMPARE(capture.text(), QByteArray("LogConfig:\n   logControl:1\n   digits:6\n   logLevel:3\n"
-                                        "LogConfig:\n   logControl:0\n   digits:6\n   logLevel:3\n"));
 }
 
 QTEST_GUILESS_MAIN(TstLogConfig)

@@ -76,6 +76,8 @@ private slots:
         GTab tab;
         GPanel foreign;
         tab.addTab(new GPanel, "page");
+        auto* second = new GPanel;
+        tab.addTab(second, "second");
         LogLines log;
         tab.enable_tab(&foreign, false);
         QVERIFY(tab.isTabEnabled(0) &&
@@ -83,6 +85,7 @@ private slots:
         tab.enable_tab(static_cast<GPanel*>(tab.widget(0)), false);
         QVERIFY(!tab.isTabEnabled(0));
         QCOMPARE(tab.index_from_panel(&foreign), -1);
+        QCOMPARE(tab.index_from_panel(second), 1);
     }
 };
 
