@@ -2,7 +2,9 @@
 
 // The process-wide logger: a level test, a configurable trailer (line number,
 // level tag, time stamp, thread number), up to two GUI appenders and standard
-// output, all serialised under one mutex so lines never interleave.
+// output. Thread-safe: each writer builds its line on its own thread, then
+// numbers, hands over and writes it under one mutex, so lines never interleave
+// and their numbers follow the output order.
 
 #include "gen/GFormat.h"
 #include "gen/GTime.h"

@@ -13,8 +13,6 @@
 #include <QSlider>
 #include <QtTest>
 
-#include <limits>
-
 namespace {
 
 // The function mask, then what the Speed, RAD and AMP sliders store.
@@ -32,21 +30,20 @@ class TstPanelTrig : public QObject {
 private slots:
     void init() { settings().clear(); }
 
-    // Stored values in the order of kKeys; an invalid one is not stored.
+    // Stored values in the order of kKeys; an invalid one is not stored. Building the panel writes nothing
+    // back, not even a value a slider had to clamp.
     void construction_data() {
         QTest::addColumn<QVariantList>("stored");
         QTest::addColumn<uint>("functions");
         QTest::addColumn<float>("rad");
         QTest::addColumn<float>("amp");
-        QTest::addColumn<QList<int>>("positions"); // Speed, RAD, AMP; none where a value is not a number
-        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::addColumn<QList<int>>("positions"); // Speed, RAD, AMP
         QTest::newRow("empty store") << QVariantList(4) << 10u << 6.2831855f << 100.0f
                                      << QList<int>{789, 0, 250};
         QTest::newRow("stored") << QVariantList{36u, 100u, 12.566371f, 200.0f} << 36u << 12.566371f << 200.0f
                                 << QList<int>{0, 100, 500};
         QTest::newRow("out of range")
             << QVariantList{0u, 4000000000u, -1.0f, -5.0f} << 0u << -1.0f << -5.0f << QList<int>{0, 0, 0};
-        QTest::newRow("not a number") << QVariantList{{}, {}, nan, nan} << 10u << nan << nan << QList<int>();
     }
     void construction() {
         QFETCH(QVariantList, stored);
@@ -72,7 +69,7 @@ private slots:
         QList<int> at;
         for (const QSlider* slider : children_of<QSlider>(panel))
             at << slider->sliderPosition();
-        if (!positions.isEmpty()) QCOMPARE(at, positions);
+        QCOMPARE(at, positions);
         const QPushButton* run = children_of<QPushButton>(panel).value(0);
         QVERIFY(!trig->is_animate() && run->isCheckable() && !run->isChecked());
         QCOMPARE(panel.get_timer().interval(), 25);
@@ -101,7 +98,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<float>("value");
         QTest::newRow("Speed right end") << 0 << 1000 << false << "delay:5" << 5.0f;
-        QTest::newRow("Speed left end") << 0 << 0 << false << "delay:100" << 100.0f;
         QTest::newRow("RAD") << 1 << 100 << false << "rad:12.566371" << 12.566371f;
         QTest::newRow("RAD released") << 1 << 437 << true << "rad:31.415926" << float(10 * M_PI);
         QTest::newRow("AMP") << 2 << 500 << false << "amp:200.000000" << 200.0f;
@@ -143,11 +139,6 @@ private slots:
         QCOMPARE(trig->phase, 0.0f);
         panel.show();
         QTRY_VERIFY(trig->phase > 0.0f);
-        panel.hide();
-        const float stopped = trig->phase;
-        ticks.clear();
-        QTRY_VERIFY(ticks.count() >= 2);
-        QCOMPARE(trig->phase, stopped);
         QVERIFY(click(false));
     }
 };

@@ -1,20 +1,17 @@
 // Uses the real hello-qt6 as a person at a desktop would: on the X server of
 // xvfb-run with a window manager, it opens, is resized and rearranged, closed
-// through the window manager and opened again. Each test has its own store.
+// through the window manager and opened again, on a store of its own.
 
 #include <QtTest>
 
 #include <QImage>
 
 namespace {
-const QString kTitle = QStringLiteral("Hello Qt6 - 12");
 const QString kStore = QStringLiteral("gen/hello-qt6.conf");
 // Generous, for the sanitizer build on a busy machine; only ever waited for in full on failure.
 constexpr int kWaitMs = 60000;
 // A column this far inside the window's right edge holds the frames but none of the content.
 constexpr int kRightInset = 15;
-// A store of an older version is wiped at start.
-constexpr int kConfigVersion = 10811;
 // Where the user puts the window: on screen, and larger than it opens the first time.
 const QRect kPlace(120, 90, 720, 760);
 
@@ -93,17 +90,10 @@ struct Run {
         QFile::remove(file);
         return image;
     }
-    QRect geometry() const {
-        QRect r;
-        for (const QByteArray& line : tool("xdotool", {"getwindowgeometry", "--shell", window}).split('\n')) {
-            const QList<QByteArray> kv = line.split('=');
-            const int v = kv.value(1).toInt();
-            if (kv[0] == "X") r.moveLeft(v);
-            if (kv[0] == "Y") r.moveTop(v);
-            if (kv[0] == "WIDTH") r.setWidth(v);
-            if (kv[0] == "HEIGHT") r.setHeight(v);
-        }
-        return r;
+    // Its place and size, as "X=…", "Y=…", "WIDTH=…", "HEIGHT=…" and "SCREEN=…" lines.
+    QString geometry() const {
+        return QString::fromLatin1(tool("xdotool", {"getwindowgeometry", "--shell", window}))
+            .section('\n', 1);
     }
     bool logged(const QByteArray& text, int times = 1) {
         for (const QDeadlineTimer deadline(kWaitMs);
@@ -156,40 +146,25 @@ private slots:
         wm.waitForFinished();
     }
 
-    // An empty store: it is set up anew, the dark theme shows, and closing keeps the window's geometry.
-    void firstRun() {
+    // One store through three runs: set up anew and rearranged, found as it was left while threads are
+    // started and the window closed under them, then opened with the "log" switch stored off.
+    void sessionsKeepWhatWasLeft() {
         QTemporaryDir home;
-        Run run(home.path());
-        QVERIFY2(run.shown(), run.report());
-        QCOMPARE(tool("xdotool", {"getwindowname", run.window}), kTitle.toUtf8());
-        QVERIFY(!blank(run.shot()));
-        QVERIFY2(run.closed(), run.report());
-        QVERIFY2(run.out.startsWith("CLEAR CONFIG\n"), run.out);
-        QVERIFY2(run.out.contains("gen::qt::theme::apply_the_theme:1, dark\n"), run.out);
-        QVERIFY(!QSettings(home.filePath(kStore), QSettings::IniFormat).value("ui/win/geometry@").isNull());
-    }
-
-    // Size, place and the split between tabs and log are found as they were left.
-    void secondRunRestores() {
-        QTemporaryDir home;
-        QRect left;
+        QString left;
         int handle = -1;
         {
             Run run(home.path());
             QVERIFY2(run.shown(), run.report());
             tool("wmctrl", {"-i", "-r", run.window, "-e",
-                            QString("0,%1,%2,%3,%4")
-                                .arg(kPlace.x())
-                                .arg(kPlace.y())
-                                .arg(kPlace.width())
-                                .arg(kPlace.height())});
-            for (const QDeadlineTimer deadline(kWaitMs); run.geometry().size() != kPlace.size();
-                 QThread::msleep(100))
+                            QString::asprintf("0,%d,%d,%d,%d", kPlace.x(), kPlace.y(), kPlace.width(),
+                                              kPlace.height())});
+            const QString size = QString::asprintf("WIDTH=%d\nHEIGHT=%d", kPlace.width(), kPlace.height());
+            for (const QDeadlineTimer deadline(kWaitMs); !run.geometry().contains(size); QThread::msleep(100))
                 QVERIFY2(!deadline.hasExpired(), "the window manager did not resize the window");
             left = run.geometry();
             const int before = handleRow(run.shot());
             QVERIFY(before > 0);
-            const QString x = QString::number(left.width() - kRightInset);
+            const QString x = QString::number(kPlace.width() - kRightInset);
             tool("xdotool", {"mousemove", "--window", run.window, x, QString::number(before), "sleep", "0.2",
                              "mousedown", "1", "mousemove", "--window", run.window, x,
                              QString::number(before / 2), "sleep", "0.2", "mouseup", "1"});
@@ -198,49 +173,31 @@ private slots:
                 QVERIFY2(!deadline.hasExpired(), "the splitter handle did not move");
             QVERIFY(handle > 0 && handle < before);
             QVERIFY2(run.closed(), run.report());
+            QVERIFY2(run.out.startsWith("CLEAR CONFIG\n"), run.out);
+            QVERIFY2(run.out.contains("gen::qt::theme::apply_the_theme:1, dark\n"), run.out);
         }
-        Run again(home.path());
-        QVERIFY2(again.shown(), again.report());
-        QCOMPARE(again.geometry(), left);
-        QCOMPARE(handleRow(again.shot()), handle);
-        QVERIFY2(again.closed(), again.report());
-        QVERIFY2(!again.out.contains("CLEAR CONFIG"), again.out);
-    }
-
-    // The "log" switch, stored off, keeps the log view hidden, and stays as it was.
-    void logSwitchKept_data() {
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
-    }
-    void logSwitchKept() {
-        QFETCH(bool, enabled);
-        QTemporaryDir home;
-        const QString store = home.filePath(kStore);
         {
-            QSettings settings(store, QSettings::IniFormat);
-            settings.setValue("config/version", kConfigVersion);
-            settings.setValue("log/gui/enabled", enabled);
+            Run again(home.path());
+            QVERIFY2(again.shown(), again.report());
+            QCOMPARE(again.geometry(), left);
+            QCOMPARE(handleRow(again.shot()), handle);
+            // Two tabs on to "Threads", into the page, on to "Th 2" and start it, back to "Th 1" and start
+            // it.
+            tool("xdotool", {"windowactivate", "--sync", again.window});
+            tool("xdotool", {"key", "--delay", "100", "ctrl+Tab", "ctrl+Tab", "Tab", "Tab", "space",
+                             "shift+Tab", "space"});
+            QVERIFY2(again.logged("START THREAD", 2), again.report());
+            QVERIFY2(again.closed(), again.report());
+            QVERIFY2(!again.out.contains("CLEAR CONFIG"), again.out);
         }
-        Run run(home.path());
-        QVERIFY2(run.shown(), run.report());
-        QCOMPARE(handleRow(run.shot()) > 0, enabled);
-        QVERIFY2(run.logged("Qt version"), run.report()); // standard output keeps every line
-        QVERIFY2(run.closed(), run.report());
-        QCOMPARE(QSettings(store, QSettings::IniFormat).value("log/gui/enabled").toBool(), enabled);
-    }
-
-    void closeWhileThreadsRun() {
-        QTemporaryDir home;
-        Run run(home.path());
-        QVERIFY2(run.shown(), run.report());
-        QVERIFY(!blank(run.shot()));
-        // Two tabs on to "Threads", into the page, on to "Th 2" and start it, back to "Th 1" and start it.
-        tool("xdotool", {"windowactivate", "--sync", run.window});
-        tool("xdotool",
-             {"key", "--delay", "100", "ctrl+Tab", "ctrl+Tab", "Tab", "Tab", "space", "shift+Tab", "space"});
-        QVERIFY2(run.logged("START THREAD", 2), run.report());
-        QVERIFY2(run.closed(), run.report());
+        const QString store = home.filePath(kStore);
+        QSettings(store, QSettings::IniFormat).setValue("log/gui/enabled", false);
+        Run third(home.path());
+        QVERIFY2(third.shown(), third.report());
+        QCOMPARE(handleRow(third.shot()), -1);
+        QVERIFY2(third.logged("Qt version"), third.report()); // standard output keeps every line
+        QVERIFY2(third.closed(), third.report());
+        QVERIFY(!QSettings(store, QSettings::IniFormat).value("log/gui/enabled").toBool());
     }
 };
 

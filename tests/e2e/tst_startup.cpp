@@ -14,48 +14,30 @@ private slots:
 
 void TstStartup::startsAndClosesCleanly_data() {
     QTest::addColumn<QByteArray>("file");     // the settings file; "<dir>" puts a directory in its place
-    QTest::addColumn<bool>("clearsConfig");   // "CLEAR CONFIG" expected
-    QTest::addColumn<QString>("linePattern"); // the "Qt version" line; empty: no line may appear
-    QTest::addColumn<int>("warnings");        // lines saying the store cannot be written
+    QTest::addColumn<QString>("linePattern"); // the "Qt version" line
 
     const QByteArray current = "[config]\nversion=10811\n";
     // Other lines may come first, so the line number is only checked for its width.
     const QString defaults = R"(^\[\d{4}\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version \d+\.\d+\.\d+$)";
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919) % 256);
 
-    QTest::newRow("no file") << QByteArray() << true << defaults << 0;
-    QTest::newRow("binary garbage") << garbage << true << defaults << 0;
-    QTest::newRow("truncated") << QByteArray("[config]\nversion=108") << true << defaults << 0;
-    QTest::newRow("truncated mid-section") << current + "[lo" << false << defaults << 0;
     // Works as root too, where file permissions would not stop a write.
-    QTest::newRow("unwritable") << QByteArray("<dir>") << true << defaults << 1;
-    QTest::newRow("stored log layout") << current + "[log]\ncontrol=576\ndigits=2\n"
-                                       << false << R"(^\[\d{2}\] \[0001\] Qt version)" << 0;
-    QTest::newRow("control not a number") << current + "[log]\ncontrol=abc\n"
-                                          << false << R"(^ Qt version)" << 0;
-    QTest::newRow("negative digits") << current + "[log]\ndigits=-5\n"
-                                     << false << R"(^\[\d\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)"
-                                     << 0;
+    QTest::newRow("unwritable") << QByteArray("<dir>") << defaults;
+    // A width past any use is written 255 wide, and the field still closes.
     QTest::newRow("huge digits") << current + "[log]\ndigits=4000000000\n"
-                                 << false << R"(^\[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)" << 0;
-    QTest::newRow("level is a list") << current + "[log]\nlevel=1, 2\n" << false << defaults << 0;
-    QTest::newRow("level out of range hides INFO") << current + "[log]\nlevel=99999999999\n"
-                                                   << false << QString() << 0;
+                                 << R"(^\[\d{255}\] \[\d\d:\d\d:\d\d,\d{3}\] \[0001\] Qt version)";
     // Window keys carry the object's name after "@", which an INI file writes as %40.
     QTest::newRow("every other key wrong")
         << current + "[ui]\ntheme=abc\nwin\\geometry%40=xyz\nwin\\state%40=@ByteArray(\\0\\x1)\n"
                      "win\\splitter%40=1, 2\n"
                      "[log]\ngui\\enabled=maybe\ngui\\fontSize=-1\n"
                      "[app]\nplanet=1, 2\nfunctions=-7\ndelay=99999999999\namp=loud\nrad=nan\n"
-        << false << defaults << 0;
+        << defaults;
     // The formats' own headers followed by too little.
     QTest::newRow("window keys cut short")
         << current + "[ui]\nwin\\geometry%40=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0)\n"
                      "win\\state%40=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\0\\xfd)\n"
                      "win\\splitter%40=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\x1\\0\\0\\0\\x2)\n"
-        << false << defaults << 0;
+        << defaults;
     // Saved on a screen that is gone: magic and version 3.0, then the frame and the normal rectangle
     // (left, top, right, bottom) far off and larger than any screen, screen 0, neither maximised nor
     // full screen, screen width 1280, and the screen's rectangle.
@@ -63,20 +45,19 @@ void TstStartup::startsAndClosesCleanly_data() {
     QTest::newRow("window far off screen and huge")
         << current + "[ui]\nwin\\geometry%40=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0\\0" + farRect +
                farRect + R"(\0\0\0\0\0\0\0\0\x5\0)" + farRect + ")\n"
-        << false << defaults << 0;
+        << defaults;
 }
 
 void TstStartup::startsAndClosesCleanly() {
     QFETCH(QByteArray, file);
-    QFETCH(bool, clearsConfig);
     QFETCH(QString, linePattern);
-    QFETCH(int, warnings);
+    // Nothing is read from a directory, so the store starts over and says once that it keeps nothing.
+    const bool unwritable = file == "<dir>";
     QTemporaryDir home;
     const QString path = home.filePath("gen/hello-qt6.conf");
-    QVERIFY(QDir().mkpath(file == "<dir>" ? path : home.filePath("gen")));
+    QVERIFY(QDir().mkpath(unwritable ? path : home.filePath("gen")));
     QFile settings(path);
-    if (!file.isEmpty() && file != "<dir>")
-        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(file));
+    if (!unwritable) QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(file));
     settings.close();
 
     QProcess program;
@@ -86,8 +67,7 @@ void TstStartup::startsAndClosesCleanly() {
     program.setProcessEnvironment(env);
     program.start(HELLO_QT6, {});
     QVERIFY(program.waitForStarted());
-    // Closed once it has logged its start, or after a fixed time when its threshold hides that line.
-    const QDeadlineTimer deadline(linePattern.isEmpty() ? 3000 : 30000);
+    const QDeadlineTimer deadline(30000);
     QByteArray output;
     while (program.state() == QProcess::Running && !deadline.hasExpired() && !output.contains("Qt version")) {
         program.waitForReadyRead(100);
@@ -95,19 +75,18 @@ void TstStartup::startsAndClosesCleanly() {
     }
     QVERIFY2(program.state() == QProcess::Running, output.constData()); // no crash, no early exit
     program.terminate();
-    QVERIFY2(program.waitForFinished(30000), "still running after SIGTERM");
+    QVERIFY(program.waitForFinished(30000));
     output += program.readAllStandardOutput();
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(output.startsWith("CLEAR CONFIG\n"), clearsConfig);
-    const QRegularExpression line(linePattern.isEmpty() ? "Qt version" : linePattern,
-                                  QRegularExpression::MultilineOption);
-    QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch() != linePattern.isEmpty(), output.constData());
-    QVERIFY2(output.count("settings cannot be written") == warnings, output.constData());
+    QCOMPARE(output.startsWith("CLEAR CONFIG\n"), unwritable);
+    const QRegularExpression line(linePattern, QRegularExpression::MultilineOption);
+    QVERIFY2(line.match(QString::fromUtf8(output)).hasMatch(), output.constData());
+    QVERIFY2(output.count("settings cannot be written") == int(unwritable), output.constData());
     // What it found is kept, or replaced by the current version.
-    if (file != "<dir>") {
+    if (!unwritable) {
         QVERIFY(settings.open(QIODevice::ReadOnly));
-        QVERIFY2(settings.readAll().contains("version=10811"), qPrintable(path));
+        QVERIFY(settings.readAll().contains("version=10811"));
     }
 }
 

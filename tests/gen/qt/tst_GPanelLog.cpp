@@ -2,21 +2,16 @@
 #include "gen/qt/GLogView.h"
 #include "gen/qt/GPanelLog.h"
 
-#include "StdoutCapture.h"
-
 #include <QtTest>
 
 #include <QClipboard>
 #include <QPlainTextEdit>
 
 #include <memory>
-#include <thread>
 
 using namespace gen::qt;
 
 namespace {
-
-constexpr int kWorkerLines = 300;
 
 QStringList shown(const QPlainTextEdit* view) {
     return view->toPlainText().split('\n', Qt::SkipEmptyParts);
@@ -31,25 +26,6 @@ private slots:
     void init() {
         gen::log::set_log_level(gen::log::DEBUG);
         gen::log::set_control_bits(gen::log::LOG_NUMBER);
-    }
-
-    // The view shows what standard output got, line for line, and only once
-    // the GUI thread's event loop has run.
-    void workerLinesInOrder() {
-        GPanelLog panel;
-        StdoutCapture out;
-        std::thread worker([] {
-            for (int i = 0; i < kWorkerLines; ++i)
-                gen::pp_info(gen::str::xprintF(0, "worker $", i));
-        });
-        worker.join();
-        gen::pp_warn("gui");
-        QVERIFY(panel.get_view()->toPlainText().isEmpty());
-        QTRY_COMPARE(shown(panel.get_view()).size(), kWorkerLines + 1);
-        QStringList written;
-        for (const QByteArray& line : out.lines())
-            written.append(QString::fromUtf8(line));
-        QCOMPARE(shown(panel.get_view()), written);
     }
 
     void destroyedPanelReceivesNothing() {
