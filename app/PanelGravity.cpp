@@ -214,6 +214,9 @@ void PanelGravity::tick(long long nowMs) {
     } else {
         y = launch_y - (speed * t - 0.5f * g * t * t) * k;
         if (speed - g * t <= 0.0f) {
+            // A tick late enough finds the ball already back below its launch point, maybe out
+            // of the field where no bounce is ever seen again: it falls from the true apex instead.
+            if (y > launch_y) y = launch_y - speed * speed / (2.0f * g) * k;
             apex_offset = y - ball_top_y;
             falling = true;
             ball->setY(y);

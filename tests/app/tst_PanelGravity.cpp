@@ -144,6 +144,24 @@ private slots:
         if (finishes) QVERIFY(p.ball->y() > p.size.height() - r); // left where it bounced
     }
 
+    // A busy GUI thread delays the tick after a bounce past the apex: the run still ends in the field.
+    void stalledTickAfterBounce() {
+        PanelGravity p;
+        p.start_stop();
+        const auto start = static_cast<long long>(p.phase_start_ms);
+        long long now = start;
+        for (int bounces = 0; bounces < 10 && now < start + 10000;) {
+            const bool wasFalling = p.falling;
+            p.tick(++now);
+            bounces += wasFalling && !p.falling;
+        }
+        p.tick(now += 250);
+        tick_until(
+            p, now, [&] { return p.stopped; }, 20000);
+        QVERIFY(p.stopped);
+        QVERIFY(p.ball->y() <= p.size.height());
+    }
+
     // A run goes on in a resized field; stopping rests the ball on its floor.
     void resizeThenStop() {
         PanelGravity p;

@@ -72,16 +72,20 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         const QString pathLine = "    GMainWindow::dropEvent, <<<%1>>>";
         const QString enter = "GMainWindow::dragEnterEvent, URLs";
-        QList<QUrl> three;
-        QStringList threeLines{enter, "GMainWindow::dropEvent, urls:3"};
-        for (const QString& p : QStringList{"/tmp/b.txt", "/tmp/a b.png", "/tmp/c"}) {
-            three << QUrl::fromLocalFile(p);
-            threeLines << pathLine.arg(p);
-        }
-        QTest::newRow("three files") << three << threeLines;
         QTest::newRow("text") << QList<QUrl>() << QStringList();
-        QTest::newRow("not a file") << QList<QUrl>{QUrl("https://example.org/x")}
-                                    << QStringList{enter, "GMainWindow::dropEvent, urls:1", pathLine.arg("")};
+        QList<QUrl> others{QUrl("http://example.org/"), QUrl("mailto:a@example.org"), QUrl("data:,x"),
+                           QUrl("dir/relative.txt"), QUrl()};
+        QStringList otherLines{enter, "GMainWindow::dropEvent, urls:5"};
+        for (qsizetype i = 0; i < others.size(); ++i)
+            otherLines << pathLine.arg("");
+        QTest::newRow("other schemes, relative, empty") << others << otherLines;
+        QList<QUrl> many;
+        QStringList manyLines{enter, "GMainWindow::dropEvent, urls:10000"};
+        for (int i = 0; i < 10000; ++i) {
+            many << QUrl::fromLocalFile(QString("/tmp/many files/%1.txt").arg(i));
+            manyLines << pathLine.arg(many.last().toLocalFile());
+        }
+        QTest::newRow("10 000 files, in order") << many << manyLines;
     }
     void drops() {
         QFETCH(QList<QUrl>, urls);

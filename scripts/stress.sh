@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The long logger flood: 8 threads log LINES lines each (default 100 000) while a
+# log panel is shown on the offscreen platform. Every line must reach standard
+# output and the panel, once, whole and in order; the worst gap of a 10 ms GUI
+# timer and the resident memory are printed.
+# Usage: scripts/stress.sh [BUILD_DIR [LINES]]   (BUILD_DIR default build/debug)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+dir=${1:-build/debug}
+lines=${2:-100000}
+test_bin="$dir/tests/tst_gen_qt_GPanelLogStress"
+if [ ! -x "$test_bin" ]; then
+    echo "missing $test_bin: build it first, e.g." >&2
+    echo "  cmake --preset debug && cmake --build build/debug --target tst_gen_qt_GPanelLogStress" >&2
+    exit 2
+fi
+
+store=$(mktemp -d)
+trap 'rm -rf "$store"' EXIT
+export XDG_CONFIG_HOME="$store" QT_QPA_PLATFORM=offscreen HELLO_STRESS_LINES="$lines"
+# The sanitizer builds report through these, as under ctest.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
+
+echo "== 8 threads x $lines lines, $test_bin"
+start=$(date +%s)
+"$test_bin" -maxwarnings 0
+echo "== passed in $(($(date +%s) - start)) s"
