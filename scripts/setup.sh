@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building, testing and benchmarking need on Debian 12, and only
+# Installs what building, testing, fuzzing and benchmarking need on Debian 12, and only
 # what is missing. Safe to run again: it does nothing when all is present.
 set -euo pipefail
 
@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
     libbenchmark-dev libspdlog-dev
     xvfb xauth fonts-dejavu-core locales desktop-file-utils jq
-    openbox wmctrl xdotool
+    openbox wmctrl xdotool psmisc
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

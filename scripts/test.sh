@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole suite as CI runs it: a build with warnings as errors, the same
-# suite under AddressSanitizer + UndefinedBehaviorSanitizer, and the thread
-# tests under ThreadSanitizer.
+# suite under AddressSanitizer + UndefinedBehaviorSanitizer, the thread tests
+# under ThreadSanitizer, and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +23,6 @@ cmake --preset tsan >/dev/null
 # Only what the thread-labelled tests need.
 cmake --build --preset tsan -j "$jobs" --target thread_tests
 ctest --preset tsan --output-on-failure
+
+echo "== fuzz (short) =="
+scripts/fuzz.sh --ci
