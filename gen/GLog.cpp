@@ -112,8 +112,9 @@ struct Scratch {
 thread_local Scratch tlsScratch;
 
 // A line in the calling thread's scratch array, moved to the heap only when
-// it outgrows it. Not reentrant per thread, which holds because nothing that
-// builds a line logs.
+// it outgrows it. Room is kept in front for the line number, which is known
+// only under the mutex, so the whole line still leaves in one write. Not
+// reentrant per thread, which holds because nothing that builds a line logs.
 class LineBuffer {
 public:
     LineBuffer() = default;
@@ -139,34 +140,35 @@ public:
         append(s, std::strlen(s));
         return *this;
     }
-    LineBuffer& operator+=(const std::string& s) {
-        append(s.data(), s.size());
-        return *this;
-    }
     void assign(const char* s, std::size_t n) {
         length = 0;
         append(s, n);
     }
+    // Puts `n` bytes (at most kHeadroom) in front of the text.
+    void prepend(const char* s, std::size_t n) {
+        text -= n;
+        length += n;
+        std::memcpy(text, s, n);
+    }
     const char* data() const { return text; }
     std::size_t size() const { return length; }
+
+    static constexpr std::size_t kHeadroom = kMaxNumberWidth + 8;
 
 private:
     void reserve_more(std::size_t n) {
         if (n <= capacity - length) return;
         const std::size_t wanted = std::max(length + n, 2 * capacity);
-        if (text == heap.data()) {
-            heap.resize(wanted);
-        } else {
-            heap.resize(wanted);
-            std::memcpy(heap.data(), text, length);
-        }
-        text = heap.data();
-        capacity = heap.size();
+        const bool onHeap = !heap.empty() && text == heap.data() + kHeadroom;
+        heap.resize(kHeadroom + wanted);
+        if (!onHeap) std::memcpy(heap.data() + kHeadroom, text, length);
+        text = heap.data() + kHeadroom;
+        capacity = wanted;
     }
 
-    char* text = tlsScratch.bytes;
+    char* text = tlsScratch.bytes + kHeadroom;
     std::size_t length = 0;
-    std::size_t capacity = kScratchBytes;
+    std::size_t capacity = kScratchBytes - kHeadroom;
     std::string heap;
 };
 
@@ -408,7 +410,7 @@ void write_line(LOG_LEVEL level, const char* text, std::size_t size) {
         if (sinks.guiExt) sinks.guiExt(qline, level);
     }
 
-    std::fwrite(number.data(), 1, number.size(), stdout);
+    line.prepend(number.data(), number.size());
     std::fwrite(line.data(), 1, line.size(), stdout);
     if (flushEachLine.load(std::memory_order_relaxed)) std::fflush(stdout);
 }

@@ -124,13 +124,13 @@ private slots:
             log::set_gui_appender({});
             pp_warn("w");
             log::set_gui_appender_ext({});
-            pp_error("e");
+            pp_error(std::string(3000, 'e')); // longer than a line built in place
             log::set_log_level(-1);
             pp_error("nothing passes a negative threshold");
         });
         const int first = lines.value(0).mid(1, 6).toInt();
         QList<QByteArray> expected;
-        for (const char* text : {"[INF]  i", "[WRN]  w", "[ERR]  e"})
+        for (const QString& text : {QString("[INF]  i"), QString("[WRN]  w"), "[ERR]  " + QString(3000, 'e')})
             expected << QString("[%1] %2").arg(first + expected.size(), 6, 10, QChar('0')).arg(text).toUtf8();
         QCOMPARE(lines, expected);
         QCOMPARE(plain, QStringList{QString(lines[0])});
