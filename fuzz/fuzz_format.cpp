@@ -39,7 +39,7 @@ void check_x(unsigned indent, const std::string& format, const std::vector<std::
 
 // The one conversion of a sprintF format: its flags must be defined for it.
 struct Conversion {
-    const char* spec;
+    const char* letters;
     const char* flags;
     bool precision;
 };
@@ -76,9 +76,9 @@ void check_conversion(const std::vector<std::string>& f) {
     for (char c : f[1].substr(0, 5))
         if ((c != 0 && std::strchr(conv.flags, c)) || (c >= '0' && c <= '9') || (c == '.' && conv.precision))
             format += c;
-    format += conv.spec;
+    format += conv.letters;
     const char* arg = f[3].c_str();
-    switch (conv.spec[0]) {
+    switch (conv.letters[0]) {
     case 'd':
     case 'c':
         return check_s(format, static_cast<int>(std::strtoll(arg, nullptr, 0)));
