@@ -80,8 +80,7 @@ PanelGravity::PanelGravity()
 
     rect = scene->addRect(QRectF(border, border, size.width() - 2 * border, size.height() - 2 * border),
                           QPen(), QBrush());
-    rect->setBrush(QBrush(Qt::black));
-    listenerThemeChanged += [this](unsigned int number) {
+    const auto paint_field = [this](unsigned int number) {
         switch (number) {
         case theme::THEME_NORMAL:
             rect->setBrush(QBrush(Qt::lightGray));
@@ -96,6 +95,9 @@ PanelGravity::PanelGravity()
             break;
         }
     };
+    // Started in its stored theme, the program gets no palette change: begin in the theme in force.
+    paint_field(theme::get());
+    listenerThemeChanged += paint_field;
     rect->setPen(QPen(QBrush(Qt::transparent), 0, Qt::SolidLine));
 
     // A run in progress goes on: the next tick puts the ball back on its computed height.

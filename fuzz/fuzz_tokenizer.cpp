@@ -1,5 +1,6 @@
 // The tokenizer on any text, with every delimiter set and every combination
-// of kept delimiters and quotes, then every read-back call.
+// of kept delimiters and quotes: the split itself, which no table of cases
+// covers for every text.
 //
 // Input: one byte (bits 0-2 the delimiter set, bit 3 keep delimiters, bit 4
 // quotes, bit 5 log at DEBUG), then the text as UTF-8.
@@ -7,16 +8,14 @@
 #include "gen/GLog.h"
 #include "gen/GTokenizer.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 using gen::GDelimiter;
 using gen::GTokenizer;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // show() and the failed conversions log at DEBUG; run them quietly.
+    // show() logs at DEBUG; run it quietly.
     if (!std::freopen("/dev/null", "w", stdout)) std::abort();
     return 0;
 }
@@ -63,39 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     }
     for (qsizetype i = pos; i < text.size(); ++i)
         if (keep || !delims.contains(text[i])) std::abort();
-
-    const auto n = static_cast<unsigned>(tok.tokens.size());
-    for (unsigned i = 0; i <= n; ++i) {
-        const QStringView t = tok.tokenAt(i);
-        const QStringView inner = GTokenizer::get_String(t);
-        if (GTokenizer::is_String(t) ? inner.size() != std::max<qsizetype>(t.size() - 2, 0) : inner != t)
-            std::abort();
-        const bool single = t.size() == 1 && delims.contains(t.front());
-        if (tok.is_One_of_these_Chars(0u, delims) != single || tok.is_Operator(0u, delims) != single ||
-            tok.is_Bracket_open(0u, delims) != single || tok.is_Bracket_close(0u, delims) != single ||
-            tok.is_String(0u) != GTokenizer::is_String(t) ||
-            tok.is_WhiteSpace(i) != GTokenizer::is_WhiteSpace(t))
-            std::abort();
-        bool isInt = false, isReal = false;
-        const int asInt = t.toInt(&isInt);
-        const double asReal = t.toDouble(&isReal);
-        if (tok.is_Number(0u) != isInt || tok.is_RealNumber(0u) != isReal || !tok.is_Next_Token(t.toString()))
-            std::abort();
-        if (tok.nextInt() != (isInt ? asInt : 0) || tok.putBack() != static_cast<int>(i)) std::abort();
-        const double read = tok.nextDouble();
-        if (isReal ? !(read == asReal || (read != read && asReal != asReal)) : read != 0.0) std::abort();
-    }
-    if (tok.putBack() != static_cast<int>(n)) std::abort();
+    // Classifying and printing any token must not crash.
     tok.show(2, true);
-    tok.show(0, false);
-    std::set<QString> distinct;
-    tok.fill(distinct);
-    tok.remove_White_Space_Token();
-    for (const QStringView t : tok.tokens)
-        if (GTokenizer::is_WhiteSpace(t)) std::abort();
-    if (tok.cursor != 0 || distinct.size() > n ||
-        std::ranges::any_of(GTokenizer::removeWhitespace(text),
-                            [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }))
-        std::abort();
     return 0;
 }

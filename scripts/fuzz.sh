@@ -2,9 +2,9 @@
 # Builds the libFuzzer targets (preset "fuzz") and runs each on a scratch copy
 # of its seed corpus in fuzz/corpus, so the committed seeds never grow.
 #
-#   scripts/fuzz.sh              at least FUZZ_RUNS (1 000 000) executions per target
-#   scripts/fuzz.sh --ci         FUZZ_SECONDS (12) seconds per target; FUZZ_CI=1 does the same
-#   scripts/fuzz.sh [--ci] str   only the named targets (the names of fuzz/corpus/*)
+#   scripts/fuzz.sh                 at least FUZZ_RUNS (1 000 000) executions per target
+#   scripts/fuzz.sh --ci            FUZZ_SECONDS (12) seconds per target; FUZZ_CI=1 does the same
+#   scripts/fuzz.sh [--ci] format   only the named targets (the names of fuzz/corpus/*)
 #
 # Prints executions, seconds and crashes per target and exits non-zero when a
 # target crashed; the scratch directory with the crashing inputs and the logs

@@ -1,4 +1,3 @@
-#include "gen/GFormat.h"
 #include "gen/GStr.h"
 #include "gen/qt/BaseApp.h"
 
@@ -29,54 +28,47 @@ class TstBaseApp : public QObject {
     Q_OBJECT
 
 private slots:
-    void numbersKeepTheDecimalPointInAGermanLocale();
-    void terminationClosesWindowsWhileTheAppLives_data();
-    void terminationClosesWindowsWhileTheAppLives();
-};
+    void numbersKeepTheDecimalPointInAGermanLocale() {
+        // CTest compiles it first (fixture.locale_de_DE) when localedef and the locale sources are there.
+        if (!QFileInfo::exists(QStringLiteral(HELLO_LOCALE_DIR "/de_DE.UTF-8")))
+            QSKIP("no German locale compiled yet: the locales package brings its sources");
+        qputenv("LOCPATH", HELLO_LOCALE_DIR);
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        // The locale compiled for this test must really bring the decimal comma.
+        QVERIFY(std::setlocale(LC_ALL, ""));
+        QCOMPARE(str::xprintF(0, "$", 0.5), std::string("0,500000"));
+        std::setlocale(LC_ALL, "C");
 
-void TstBaseApp::numbersKeepTheDecimalPointInAGermanLocale() {
-    // CTest compiles it first (fixture.locale_de_DE) when localedef and the locale sources are there.
-    if (!QFileInfo::exists(QStringLiteral(HELLO_LOCALE_DIR "/de_DE.UTF-8")))
-        QSKIP("no German locale compiled yet: ctest -R gen.qt.BaseApp compiles it when the locales package "
-              "is there");
-    qputenv("LOCPATH", HELLO_LOCALE_DIR);
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    // The locale compiled for this test must really bring the decimal comma.
-    QVERIFY(std::setlocale(LC_ALL, ""));
-    QCOMPARE(str::xprintF(0, "$", 0.5), std::string("0,500000"));
-    std::setlocale(LC_ALL, "C");
-
-    qt::BaseApp app(argc, argv);
-    QCOMPARE(str::xprintF(0, "$", 0.5), std::string("0.500000"));
-    QCOMPARE(str::format_float(3.14159, 2), std::string("3.14"));
-    QCOMPARE(str::format_bytes(2.5e12), std::string("2.50 TB"));
-    // Only numbers: the rest of the user's locale stays as Qt set it.
-    QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), QByteArray("de_DE.UTF-8"));
-    std::setlocale(LC_ALL, "C");
-}
-
-void TstBaseApp::terminationClosesWindowsWhileTheAppLives_data() {
-    QTest::addColumn<int>("sig");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
-}
-
-void TstBaseApp::terminationClosesWindowsWhileTheAppLives() {
-    QFETCH(int, sig);
-    {
         qt::BaseApp app(argc, argv);
-        app.close_windows_on_termination();
-        QCOMPARE(signal_handler(sig), QString("installed"));
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        ::raise(sig);
-        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(str::xprintF(0, "$", 0.5), std::string("0.500000"));
+        // Only numbers: the rest of the user's locale stays as Qt set it.
+        QCOMPARE(QByteArray(std::setlocale(LC_CTYPE, nullptr)), QByteArray("de_DE.UTF-8"));
+        std::setlocale(LC_ALL, "C");
     }
-    // With the application gone the signal ends the process again, and the
-    // next application object (the next row) can take it over.
-    QCOMPARE(signal_handler(sig), QString("default"));
-}
+
+    void terminationClosesWindowsWhileTheAppLives_data() {
+        QTest::addColumn<int>("sig");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void terminationClosesWindowsWhileTheAppLives() {
+        QFETCH(int, sig);
+        {
+            qt::BaseApp app(argc, argv);
+            app.close_windows_on_termination();
+            QCOMPARE(signal_handler(sig), QString("installed"));
+            QWidget window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            ::raise(sig);
+            QTRY_VERIFY(!window.isVisible());
+        }
+        // With the application gone the signal ends the process again, and the
+        // next application object (the next row) can take it over.
+        QCOMPARE(signal_handler(sig), QString("default"));
+    }
+};
 
 QTEST_APPLESS_MAIN(TstBaseApp)
 #include "tst_BaseApp.moc"
