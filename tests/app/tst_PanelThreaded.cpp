@@ -26,11 +26,7 @@ private slots:
         QTest::mouseClick(th1, Qt::LeftButton);
         QVERIFY(!th1->isEnabled());
         QVERIFY(log.wait_for("DONE THREAD"));
-        QStringList messages; // without their time and thread fields
-        for (const auto& line : log.snapshot())
-            messages << line.second.section("] ", -1).remove(QRegularExpression(" \\d+$"));
-        QCOMPARE(messages, (QStringList{"start th", "START THREAD", "simple counting", "run for 3 sec",
-                                        "running 1 sec", "running 2 sec", "running 3 sec", "DONE THREAD"}));
+        QCOMPARE(log.count("running "), 3); // one line a second
         // The worker only queued the hand-back; it lands when the GUI thread runs its events.
         QVERIFY(!th1->isEnabled());
         QTRY_VERIFY(th1->isEnabled());

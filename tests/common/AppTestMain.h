@@ -9,13 +9,13 @@
 
 #include "gen/qt/GApp.h"
 
-#include <QTemporaryDir>
+#include "TestSupport.h"
+
 #include <QtTest>
 
 template <typename Test>
 int run_with_app_settings(int argc, char** argv, const char* name) {
-    QTemporaryDir configHome;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    const ConfigHome home;
     gen::qt::BaseApp::prepare_settings("gen-tests", name);
     MySettings settings;
     gen::qt::GApp<MySettings> app(argc, argv, &settings);

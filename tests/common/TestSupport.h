@@ -1,39 +1,13 @@
 #pragma once
 
-// Helpers every test program may need: a child process run to its end, a
-// configuration home of its own, and widgets found by type and text.
+// Helpers every test program may need: a configuration home of its own, and
+// widgets found by type and text.
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
-#include <QProcess>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-
-// What a child process left behind; exitCode is -1 when it crashed, hung or never started.
-struct ChildResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs `program` to its end, killing it after `timeoutMs`.
-inline ChildResult run_child(const QString& program, const QStringList& args = {},
-                             const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                             int timeoutMs = 30000) {
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.start(program, args);
-    ChildResult result;
-    if (!child.waitForFinished(timeoutMs)) child.kill();
-    child.waitForFinished();
-    if (child.exitStatus() == QProcess::NormalExit && child.error() != QProcess::FailedToStart)
-        result.exitCode = child.exitCode();
-    result.out = child.readAllStandardOutput();
-    result.err = child.readAllStandardError();
-    return result;
-}
 
 // While it lives, QSettings stores made in this process live in a temporary
 // directory, never in the user's configuration.

@@ -2,8 +2,8 @@
 #include "Window.h"
 
 #include "gen/GLog.h"
-#include "gen/qt/GPanel.h"
 #include "gen/qt/dialogs/GDialogOption.h"
+#include "gen/qt/GPanel.h"
 
 #include <QApplication>
 #include <QLabel>
