@@ -230,7 +230,7 @@ private slots:
     // Reading with the cursor, told through the log: the tokenizer's own lines, then what each call returned.
     void tokenizer_reading() {
         constexpr std::uint32_t kLast = std::numeric_limits<std::uint32_t>::max();
-        const QString text = "12 1.5 ( ) + abc \"a b\"", spaced = "1 \t +";
+        const QString text = "12 1.5 ( ) + abc \"a b\"", spaced = "1 \t +", set = "+=(";
         const GTokenizer tok(text, " ", false, true);
         GTokenizer kept(spaced, " ", true, false);
         StdoutCapture capture;
@@ -251,7 +251,11 @@ private slots:
         std::set<QString> all;
         kept.fill(all);
         kept.remove_White_Space_Token();
-        read << ' ' << all.size() << kept.tokens.size() << kept.cursor;
+        read << ' ' << all.size() << kept.tokens.size() << kept.cursor << ' ';
+        // Operators and brackets are single characters of their set, never longer tokens.
+        for (const QString t : {"+", "+=", "(a", "*", ""})
+            read << GTokenizer::is_Operator(t, set) << GTokenizer::is_Bracket_open(t, set)
+                 << GTokenizer::is_Bracket_close(t, set) << GTokenizer::is_One_of_these_Chars(t, set);
         pp(read.str());
         kept.show(2, false);
         QCOMPARE(capture.lines(),
@@ -263,8 +267,8 @@ private slots:
                                     " XTokenizer::nextDouble, token '(' is not a 'real' number",
                                     " XTokenizer::nextInt, token '' is not a number",
                                     " XTokenizer::nextDouble, token '' is not a 'real' number",
-                                    " 12 1.5 0 2 0 0 8 0 111110 001 1 420", "   Token:2", "     [0] = '1'",
-                                    "     [1] = '+'"}));
+                                    " 12 1.5 0 2 0 0 8 0 111110 001 1 420 11110000000000000000", "   Token:2",
+                                    "     [0] = '1'", "     [1] = '+'"}));
     }
 
     void os_convert_data() {
