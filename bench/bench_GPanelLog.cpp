@@ -3,8 +3,13 @@
 //     shown, against QPlainTextEdit::appendPlainText of the same lines;
 //  2. the worst gap of a 1 ms heartbeat timer on the GUI thread while 4
 //     threads log 25 000 lines each into a visible panel, until the last is shown.
-// Rounds alternate between the variants; medians are printed. Standard output
-// (where the logger also writes) goes to /dev/null; results go to standard error.
+// Rounds alternate between the variants; medians are printed.
+// With --flood [N] it runs only the long flood of scripts/stress.sh instead: 8
+// threads log N lines each (default 100 000), the level going round, into a
+// shown panel; it prints the worst gap of a 10 ms timer until the last line is
+// shown and the resident memory before, with every line shown and after clear().
+// Standard output (where the logger also writes) goes to /dev/null; results go
+// to standard error.
 
 #include "gen/GLog.h"
 #include "gen/qt/GLogView.h"
@@ -12,11 +17,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <string>
@@ -32,6 +40,17 @@ constexpr int kLinesPerThread = kLines / kThreads;
 constexpr int kRounds = 5;
 constexpr int kHeartbeatMs = 1;
 constexpr QSize kWindow(900, 500);
+constexpr int kFloodThreads = 8;
+constexpr int kFloodHeartbeatMs = 10;
+constexpr int kLevels = 4;
+
+long rss_kib() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
 
 void silence_stdout() {
     std::fflush(stdout);
@@ -97,11 +116,17 @@ double ms_bare(const std::vector<QString>& lines) {
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-// The worst gap between two heartbeat ticks, from the workers' start until the last line is shown.
-double worst_gap_ms() {
-    const auto panel = shown_panel();
-    const QTextDocument* doc = panel->get_view()->document();
+struct Flood {
+    double worstGapMs;
+    double seconds;
+};
 
+// `threads` threads log `perThread` lines each into `panel`, at INFO or, with `levels`, at
+// each level in turn: the worst gap between two ticks of a `heartbeatMs` timer on the GUI
+// thread, from the workers' start until the last line is shown.
+Flood flood(const gen::qt::GPanelLog& panel, int threads, int perThread, int heartbeatMs, bool levels) {
+    const QTextDocument* doc = panel.get_view()->document();
+    const int total = threads * perThread;
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 worst = 0;
@@ -113,19 +138,46 @@ double worst_gap_ms() {
         last = now;
     });
     clock.start();
-    heartbeat.start(kHeartbeatMs);
+    heartbeat.start(heartbeatMs);
     std::vector<std::thread> workers;
-    for (int t = 0; t < kThreads; ++t)
-        workers.emplace_back([t] {
-            for (int i = 0; i < kLinesPerThread; ++i)
-                gen::pp_info(message(t * kLinesPerThread + i));
+    for (int t = 0; t < threads; ++t)
+        workers.emplace_back([t, perThread, levels] {
+            for (int i = 0; i < perThread; ++i)
+                gen::log::log_string(levels ? static_cast<gen::log::LOG_LEVEL>(i % kLevels) : gen::log::INFO,
+                                     message(t * perThread + i));
         });
-    run_until([doc] { return doc->blockCount() >= kLines; });
+    run_until([doc, total] { return doc->blockCount() >= total; });
     // A timer starved until the end counts as one long gap.
     worst = std::max(worst, clock.nsecsElapsed() - last);
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     for (std::thread& w : workers)
         w.join();
-    return static_cast<double>(worst) / 1e6;
+    return {static_cast<double>(worst) / 1e6, seconds};
+}
+
+double worst_gap_ms() {
+    return flood(*shown_panel(), kThreads, kLinesPerThread, kHeartbeatMs, false).worstGapMs;
+}
+
+// The long flood of scripts/stress.sh, with the memory it costs.
+int long_flood(int perThread) {
+    const auto panel = shown_panel();
+    panel->clear();
+    const long before = rss_kib();
+    const Flood f = flood(*panel, kFloodThreads, perThread, kFloodHeartbeatMs, true);
+    const long shown = rss_kib();
+    const int total = kFloodThreads * perThread;
+    const qint64 docBytes = panel->get_view()->document()->characterCount() * qint64(sizeof(QChar));
+    panel->clear();
+    QCoreApplication::processEvents();
+    std::fprintf(stderr,
+                 "%d lines shown in %.1f s: worst GUI heartbeat gap %.1f ms (%d ms timer; goal 50 ms)\n",
+                 total, f.seconds, f.worstGapMs, kFloodHeartbeatMs);
+    std::fprintf(stderr,
+                 "VmRSS %ld KiB before, %ld KiB with the lines shown (+%.0f bytes per line; the document's "
+                 "text is %lld KiB), %ld KiB after clear()\n",
+                 before, shown, 1024.0 * double(shown - before) / total, docBytes / 1024, rss_kib());
+    return 0;
 }
 
 } // namespace
@@ -134,6 +186,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     silence_stdout();
     default_layout();
+    if (argc > 1 && std::strcmp(argv[1], "--flood") == 0)
+        return long_flood(argc > 2 ? std::max(1, std::atoi(argv[2])) : kLines);
 
     std::vector<QString> lines;
     lines.reserve(kLines);

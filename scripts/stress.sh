@@ -2,7 +2,7 @@
 # The long logger flood: 8 threads log LINES lines each (default 100 000) while a
 # log panel is shown on the offscreen platform. The test's flood case checks that
 # every line reaches standard output and the panel, once, whole and in order;
-# then, when the build has the benchmarks (HELLO_BUILD_BENCH=ON), bench_GPanelLogFlood
+# then, when the build has the benchmarks (HELLO_BUILD_BENCH=ON), bench_GPanelLog --flood
 # repeats the flood and prints the worst gap of a 10 ms GUI timer and the
 # resident memory. The test's peak resident memory is printed either way.
 # Usage: scripts/stress.sh [BUILD_DIR [LINES]]   (BUILD_DIR default build/debug)
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 dir=${1:-build/debug}
 lines=${2:-100000}
 test_bin="$dir/tests/tst_gen_qt_GPanelLogThreads"
-bench_bin="$dir/bench/bench_GPanelLogFlood"
+bench_bin="$dir/bench/bench_GPanelLog"
 if [ ! -x "$test_bin" ]; then
     echo "missing $test_bin: build it first, e.g." >&2
     echo "  cmake --preset debug && cmake --build build/debug --target tst_gen_qt_GPanelLogThreads" >&2
@@ -40,7 +40,7 @@ done
 wait "$pid"
 echo "== passed in $(($(date +%s) - start)) s, peak VmRSS ${peak} KiB"
 if [ -x "$bench_bin" ]; then
-    "$bench_bin" "$lines"
+    "$bench_bin" --flood "$lines"
 else
     echo "== no $bench_bin: configure with -DHELLO_BUILD_BENCH=ON for the heartbeat and memory figures"
 fi
