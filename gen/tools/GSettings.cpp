@@ -19,6 +19,7 @@ const QString kTheme = QStringLiteral("ui/theme");
 const QString kConfigVersion = QStringLiteral("config/version");
 const QString kGuiLogEnabled = QStringLiteral("log/gui/enabled");
 const QString kGuiLogFontSize = QStringLiteral("log/gui/fontSize");
+const QString kGuiLogMaxLines = QStringLiteral("log/gui/maxLines");
 const QString kLogLevel = QStringLiteral("log/level");
 const QString kLogDigits = QStringLiteral("log/digits");
 const QString kWinGeometry = QStringLiteral("ui/win/geometry");
@@ -29,6 +30,8 @@ constexpr unsigned int kDefaultTheme = 1; // the dark theme
 constexpr unsigned int kDefaultConfigVersion = 99;
 constexpr bool kDefaultGuiLogEnabled = true;
 constexpr unsigned int kDefaultGuiLogFontSize = 9;
+// About 25 MiB of shown lines: a day of the fastest animation's log, not a week of it.
+constexpr unsigned int kDefaultGuiLogMaxLines = 50000;
 constexpr unsigned int kDefaultLogLevel = 0;
 constexpr unsigned int kDefaultLogDigits = 6;
 
@@ -121,6 +124,13 @@ void GSettings::set_gui_log_font_size(unsigned int points) {
 }
 unsigned int GSettings::get_gui_log_font_size() const {
     return get<unsigned int>(kGuiLogFontSize, kDefaultGuiLogFontSize);
+}
+
+void GSettings::set_gui_log_max_lines(unsigned int lines) {
+    setValue(kGuiLogMaxLines, lines);
+}
+unsigned int GSettings::get_gui_log_max_lines() const {
+    return get<unsigned int>(kGuiLogMaxLines, kDefaultGuiLogMaxLines);
 }
 
 void GSettings::set_log_level(unsigned int level) {

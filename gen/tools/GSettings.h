@@ -86,6 +86,9 @@ public:
     bool is_gui_log_enabled() const;
     void set_gui_log_font_size(unsigned int points);
     unsigned int get_gui_log_font_size() const;
+    // Lines the log panel keeps before the oldest leave; 0 keeps every line.
+    void set_gui_log_max_lines(unsigned int lines);
+    unsigned int get_gui_log_max_lines() const;
     void set_log_level(unsigned int level);
     unsigned int get_log_level() const;
     void set_log_digits(unsigned int digits);
