@@ -22,6 +22,7 @@
 #include <QMetaObject>
 #include <QPen>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -40,6 +41,8 @@ constexpr float kMsPerSecond = 1000.0f;
 constexpr float kRestSpeedDivisor = 50.0f;
 const QColor kFieldGreen(QStringLiteral("#172417"));
 constexpr QSize kViewMinimum(100, 100);
+// The longest stall whose skipped milliseconds are replayed; longer ones pause the run.
+constexpr long long kMaxReplayMs = 5 * 60 * 1000;
 
 QString gravity_text(float g) {
     // Two integer places, so the label does not jump between 9.81 and 23.00.
@@ -48,10 +51,10 @@ QString gravity_text(float g) {
     return QString::fromStdString(gen::str::xprintF(0, "Gravity $", s));
 }
 
-// The duration text of the log lines that end a run.
+// The duration text of the log lines that end a run; a clock set back during the run gives 0.
 std::string seconds_since(std::uint64_t startUs) {
-    return gen::time::formatMicrosecond_as_Sec(static_cast<std::uint64_t>(gen::time::get_micro_seconds()) -
-                                               startUs);
+    const long long elapsed = gen::time::get_micro_seconds() - static_cast<long long>(startUs);
+    return gen::time::formatMicrosecond_as_Sec(static_cast<std::uint64_t>(std::max(elapsed, 0LL)));
 }
 
 } // namespace
@@ -183,6 +186,7 @@ void PanelGravity::start_stop() {
         buttonStart->setText(QStringLiteral("Stop"));
         ball->setPos(size.width() / 2, ball_top_y);
         phase_start_ms = static_cast<std::uint64_t>(gen::time::get_milli_seconds());
+        last_tick_ms = static_cast<long long>(phase_start_ms);
         run_start_us = static_cast<std::uint64_t>(gen::time::get_micro_seconds());
         inside = false;
         falling = true;
@@ -204,10 +208,28 @@ void PanelGravity::start_stop() {
 
 void PanelGravity::tick(long long nowMs) {
     if (stopped) return;
+    const long long gap = nowMs - last_tick_ms;
+    // A clock set back, or a stall of minutes (a suspend), pauses the run where it was instead
+    // of replaying up to hours of bounces on the GUI thread.
+    if (gap < 0 || gap > kMaxReplayMs) {
+        phase_start_ms = static_cast<std::uint64_t>(static_cast<long long>(phase_start_ms) + gap);
+        last_tick_ms = nowMs;
+    }
+    // The milliseconds a late tick skipped are replayed without drawing, so a bounce or the
+    // apex is taken at the moment it happened, not where the late tick finds the ball: the
+    // run takes the same course as with on-time ticks, only frames are skipped.
+    float y = static_cast<float>(ball->y());
+    for (long long ms = last_tick_ms + 1; ms < nowMs && !stopped; ++ms)
+        y = step(ms);
+    if (!stopped) y = step(nowMs);
+    last_tick_ms = nowMs;
+    ball->setY(y);
+}
+
+float PanelGravity::step(long long nowMs) {
     const float g = gravity;
     const float k = pixels_per_meter;
     const float r = ball->get_radius();
-    // Signed, so a clock set back gives a short negative time instead of an enormous one.
     const float t = static_cast<float>(nowMs - static_cast<long long>(phase_start_ms)) / kMsPerSecond;
 
     float y;
@@ -216,27 +238,22 @@ void PanelGravity::tick(long long nowMs) {
     } else {
         y = launch_y - (speed * t - 0.5f * g * t * t) * k;
         if (speed - g * t <= 0.0f) {
-            // A tick late enough finds the ball already back below its launch point, maybe out
-            // of the field where no bounce is ever seen again: it falls from the true apex instead.
-            if (y > launch_y) y = launch_y - speed * speed / (2.0f * g) * k;
             apex_offset = y - ball_top_y;
             falling = true;
-            ball->setY(y);
             phase_start_ms = static_cast<std::uint64_t>(nowMs);
-            return;
+            return y;
         }
     }
-    ball->setY(y);
 
     const QRectF field = rect->rect();
+    QPointF probe(ball->x(), y);
     if (!inside) {
         // A bounce counts only once the ball has been back inside the field.
-        if (field.contains(ball->pos())) inside = true;
-        return;
+        if (field.contains(probe)) inside = true;
+        return y;
     }
-    QPointF probe = ball->pos();
     if (falling) probe.ry() += r;
-    if (field.contains(probe)) return;
+    if (field.contains(probe)) return y;
 
     inside = false;
     launch_y = y;
@@ -246,11 +263,12 @@ void PanelGravity::tick(long long nowMs) {
     phase_start_ms = static_cast<std::uint64_t>(nowMs);
 
     const bool atFloor = y > static_cast<float>(size.height() - border) - r;
-    if (!atFloor || speed >= g / kRestSpeedDivisor) return;
+    if (!atFloor || speed >= g / kRestSpeedDivisor) return y;
     stopped = true;
     buttonStart->setText(QStringLiteral("Start"));
     set_controls_enabled(true);
     gen::pp_info(gen::str::xprintF(0, "Simulation finished after $ sec", seconds_since(run_start_us)));
+    return y;
 }
 
 void PanelGravity::select_body(QAbstractButton* button) {

@@ -46,6 +46,7 @@ public:
     Ball* ball = nullptr;
     std::uint64_t phase_start_ms = 0; // start of the current fall or rise
     std::uint64_t run_start_us = 0;
+    long long last_tick_ms = 0; // clock reading of the last tick of the run
     gen::qt::GTimer timer;
     gen::qt::GButton* buttonStart = nullptr;
     float pixels_per_meter = 1000.0f;
@@ -65,6 +66,8 @@ public:
     gen::qt::GRadioButton* radioJupiter = nullptr;
 
 private:
+    // One millisecond of a run: the height at `nowMs`, and a bounce or the apex when one happens.
+    float step(long long nowMs);
     void select_body(QAbstractButton* button);
     void set_controls_enabled(bool enabled);
 };

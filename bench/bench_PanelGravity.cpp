@@ -1,7 +1,7 @@
 // One gravity tick as the panel's 1 ms timer delivers it (through the timer's
 // listener): while a run is in progress (clock read, closed-form height, ball
 // moved, bounce test) and while stopped, which the timer pays every millisecond
-// for the whole life of the panel.
+// for the whole life of the panel; and a late tick, which replays what it skipped.
 
 #include "MySettings.h"
 #include "PanelGravity.h"
@@ -30,6 +30,17 @@ void BM_TickRunning(benchmark::State& state) {
     panel->start_stop();
 }
 BENCHMARK(BM_TickRunning);
+
+// A tick that comes `range(0)` ms late replays the milliseconds it skipped: what a stall costs on top.
+void BM_TickLate(benchmark::State& state) {
+    panel->sliderEnergy->setValue(100);
+    panel->start_stop();
+    long long now = panel->last_tick_ms;
+    for (auto _ : state)
+        panel->tick(now += state.range(0));
+    panel->start_stop();
+}
+BENCHMARK(BM_TickLate)->Arg(1)->Arg(1000)->Arg(60000);
 
 void BM_TickStopped(benchmark::State& state) {
     for (auto _ : state)

@@ -8,6 +8,7 @@
 #include "TrigComponent.h"
 #include "Window.h"
 
+#include "gen/GTime.h"
 #include "gen/qt/components/GTab.h"
 #include "gen/qt/GButton.h"
 #include "gen/qt/GButtonGroup.h"
@@ -262,11 +263,11 @@ private slots:
         const long long apex = tick_until(p, bounce + 10, [&] { return p.falling; });
         const float ya = p.ball->y();
         QVERIFY(qAbs(ya - (yb - v0 * v0 / (2 * g) * k)) < 0.1f); // the top of the parabola
-        p.tick(apex + 20);
-        QCOMPARE(float(p.ball->y()), ya + 0.5f * g * 0.02f * 0.02f * k);
+        p.tick(apex + 10);
+        QCOMPARE(float(p.ball->y()), ya + 0.5f * g * 0.01f * 0.01f * k);
 
         int seen = 1 + int(!p.falling); // the last tick may have bounced already
-        for (long long now = apex + 21; now < apex + 20000 && !p.stopped; ++now) {
+        for (long long now = apex + 11; now < apex + 20000 && !p.stopped; ++now) {
             const bool wasFalling = p.falling;
             p.tick(now);
             seen += wasFalling && !p.falling;
@@ -276,21 +277,36 @@ private slots:
         if (p.stopped) QVERIFY(p.ball->y() > p.size.height() - r); // left where it bounced
     }
 
-    // A busy GUI thread delays the tick after a bounce past the apex: the run still ends in the field.
-    void gravity_stalledTick() {
+    // A late tick only skips frames: wherever a delay of 20 ms to 1 s falls, the run ends where it
+    // ends with on-time ticks, within two simulated minutes; a clock set back or a suspend pauses it.
+    void gravity_lateTicks_data() {
+        QTest::addColumn<int>("energy");
+        QTest::newRow("10") << 10;
+        QTest::newRow("50") << 50;
+        QTest::newRow("90") << 90;
+    }
+    void gravity_lateTicks() {
+        QFETCH(int, energy);
         PanelGravity p;
-        p.start_stop();
-        const auto start = static_cast<long long>(p.phase_start_ms);
-        long long now = start;
-        for (int bounces = 0; bounces < 10 && now < start + 10000;) {
-            const bool wasFalling = p.falling;
-            p.tick(++now);
-            bounces += wasFalling && !p.falling;
-        }
-        p.tick(now += 250);
-        tick_until(
-            p, now, [&] { return p.stopped; }, 20000);
-        QVERIFY(p.stopped && p.ball->y() <= p.size.height());
+        QResizeEvent event({400, 500}, p.view->viewport()->size());
+        QCoreApplication::sendEvent(p.view->viewport(), &event);
+        p.sliderEnergy->setValue(energy);
+        // Where the ball comes to rest with 1 ms ticks and one tick `late` ms apart at tick `at`, and
+        // after how many ticks.
+        const auto rest = [&p](int at, long long late) {
+            p.start_stop();
+            long long now = p.last_tick_ms;
+            int i = 0;
+            for (; i < 120000 && !p.stopped; ++i)
+                p.tick(now += i == at ? late : 1);
+            return std::pair(p.stopped ? p.ball->y() : -1.0, i);
+        };
+        const auto [onTime, ticks] = rest(-1, 1);
+        QVERIFY(onTime > 0);
+        for (int at = 0; at < ticks; at += ticks / 25)
+            QCOMPARE(rest(at, 20 + at * 7 % 981).first, onTime);
+        for (const long long pause : {-3600000LL, 3600000LL})
+            QCOMPARE(rest(ticks / 2, pause).first, onTime);
     }
 
     // A run goes on in a resized field; stopping rests the ball on its floor and gives the controls back.
@@ -311,7 +327,11 @@ private slots:
         QCOMPARE(p.rect->rect(), QRectF(0, 0, 500, 400));
         p.tick(t0 + 200);
         QCOMPARE(float(p.ball->y()), r + 0.5f * p.gravity * 0.2f * 0.2f * p.pixels_per_meter);
+        p.run_start_us += 3600000000ULL; // the clock was set back an hour during the run
+        LogLines log;
         p.start_stop();
+        const QString zero = QString::fromStdString(gen::time::formatMicrosecond_as_Sec(0));
+        QVERIFY(log.only(gen::log::DEBUG, "Simulation stopped after " + zero + " sec"));
         QCOMPARE(state(), (QVariantList{QPointF(250, 400 - r), "Start", true, true, true}));
     }
 
