@@ -13,6 +13,7 @@ constexpr int kRightInset = 15;
 // than it opens the first time.
 const QString kPlace = QStringLiteral("0,120,90,720,760");
 const QString kPlacedSize = QStringLiteral("WIDTH=720\nHEIGHT=760");
+const QString kDeep(250, 'd');
 
 // Everything a child writes goes below `home`; the program draws on the X server, whatever the test uses.
 QProcessEnvironment environment(const QString& home) {
@@ -55,9 +56,17 @@ struct Run {
     QByteArray err;
     QString window; // X id of the main window, once looked for
 
-    explicit Run(const QString& home) {
+    // `deep`: from a folder below `home` whose path is too long for the program to learn its own name.
+    explicit Run(const QString& home, bool deep = false) {
         program.setProcessEnvironment(environment(home));
-        program.start(HELLO_QT6, {});
+        program.setWorkingDirectory(home);
+        if (deep)
+            program.start("perl", {"-e",
+                                   "for (1..20) { mkdir $ARGV[0]; chdir $ARGV[0] or exit 3 } "
+                                   "system('cp', $ARGV[1], '.') == 0 or exit 4; exec './hello-qt6'",
+                                   kDeep, HELLO_QT6});
+        else
+            program.start(HELLO_QT6, {});
         program.waitForStarted();
     }
 
@@ -116,9 +125,11 @@ private slots:
     void startup_data() {
         QTest::addColumn<QByteArray>("file"); // the store; "<dir>" puts a directory in its place
         QTest::addColumn<int>("digits");      // of the line numbers
+        QTest::addColumn<bool>("deep");       // run where it cannot learn its own name
         const QByteArray current = "[config]\nversion=10811\n";
         // Works as root too, where file permissions would not stop a write.
-        QTest::newRow("unwritable") << QByteArray("<dir>") << 4;
+        QTest::newRow("unwritable") << QByteArray("<dir>") << 4 << false;
+        QTest::newRow("no name of its own") << current << 4 << true;
         // Window keys carry the object's name after "@", which an INI file writes as %40. The geometry was
         // saved on a screen that is gone: magic and version 3.0, then the frame and the normal rectangle far
         // off and larger than any screen, screen 0, neither maximised nor full screen, screen width 1280, and
@@ -133,22 +144,25 @@ private slots:
                    "win\\splitter%40=@ByteArray(\\0\\0\\0\\xff\\0\\0\\0\\x1\\0\\0\\0\\x2)\n"
                    "[log]\ndigits=4000000000\ngui\\enabled=false\ngui\\fontSize=-1\n"
                    "[app]\nplanet=1, 2\nfunctions=-7\ndelay=99999999999\namp=loud\nrad=nan\n"
-            << 255;
+            << 255 << false;
         QTest::newRow("geometry cut short, switch unreadable")
             << current +
                    "[ui]\nwin\\geometry%40=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0)\nwin\\splitter%40=1, 2\n"
                    "[log]\ngui\\enabled=maybe\n"
-            << 4;
+            << 4 << false;
     }
     void startup() {
         QFETCH(QByteArray, file);
         QFETCH(int, digits);
+        QFETCH(bool, deep);
         const bool unwritable = file == "<dir>";
         QTemporaryDir home;
         QFile store(home.filePath("gen/hello-qt6.conf"));
         QVERIFY(QDir().mkpath(unwritable ? store.fileName() : home.filePath("gen")));
         if (!unwritable) QVERIFY(store.open(QIODevice::WriteOnly) && store.write(file) && store.flush());
-        Run run(home.path());
+        // The store another program of the organisation might keep; never this program's to touch.
+        QSettings(home.filePath("gen/gen.conf"), QSettings::IniFormat).setValue("kept", 1);
+        Run run(home.path(), deep);
         QVERIFY2(run.logged("Qt version"), run.report());
         QVERIFY2(run.closed(), run.report());
         // Other lines may come first, so the line number is only checked for its width.
@@ -161,6 +175,10 @@ private slots:
         // What it found is kept, or replaced by the current version; a directory stays one.
         QCOMPARE(QSettings(store.fileName(), QSettings::IniFormat).value("config/version").toUInt(),
                  unwritable ? 0 : 10811);
+        QCOMPARE(QSettings(home.filePath("gen/gen.conf"), QSettings::IniFormat).allKeys(),
+                 QStringList("kept"));
+        // Deeper than QTemporaryDir can remove.
+        if (deep) QCOMPARE(QProcess::execute("rm", {"-rf", home.filePath(kDeep)}), 0);
     }
 
     // One store through two runs: set up anew and rearranged, then found as it was left while threads are
