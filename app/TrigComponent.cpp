@@ -4,6 +4,7 @@
 #include "gen/GLog.h"
 #include "gen/qt/Theme.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 
@@ -46,9 +47,11 @@ const std::array<ThemeColours, 3> kThemeColours{{
     {QColor(30, 50, 30), Qt::white, Qt::yellow, QColor(35, 58, 35)},
 }};
 
-// What one frame samples, fixed before the first function is drawn.
+// What one frame samples, fixed before the first function is drawn. Columns and
+// rows are device pixels, `ratio` of them to a logical pixel, so a curve stays
+// solid on a scaled screen; width and height are logical.
 struct Frame {
-    float phase, end, step, amp, centre, width, height;
+    float phase, end, step, amp, centre, width, height, ratio, columns;
 };
 
 QPen plain_pen(const QColor& color) {
@@ -69,26 +72,32 @@ float evaluate(Base base, float x) {
     return std::tan(x);
 }
 
-// The base function at x of each pixel column. The column bound also ends the
+// The base function at x of each device pixel column. The column bound also ends the
 // walk when x + step no longer moves x (a tiny rad beside a large phase) or the
 // step is not finite (a widget zero pixels wide).
 void sample(std::vector<float>& out, Base base, const Frame& f) {
     out.clear();
     float x = f.phase;
-    for (float i = 0.0f; f.end > x && i < f.width; i += 1.0f, x += f.step)
+    for (float i = 0.0f; f.end > x && i < f.columns; i += 1.0f, x += f.step)
         out.push_back(evaluate(base, x));
 }
 
-// One point per column, as far as it lands inside the widget: points outside
-// would not show anyway, and a y that is infinite, not a number or beyond int
-// must never be converted.
-void collect(std::vector<QPoint>& out, const std::vector<float>& bases, bool reciprocal, const Frame& f) {
+// A point this far into a device pixel fills that pixel whether the painter
+// rounds or truncates its coordinates; on a pixel's edge it might fill the next.
+constexpr float kIntoPixel = 0.25f;
+
+// One point per device column, on a device row, as far as it lands inside the
+// widget: points outside would not show anyway, and a y that is infinite, not a
+// number or beyond int must never be converted.
+void collect(std::vector<QPointF>& out, const std::vector<float>& bases, bool reciprocal, const Frame& f) {
     out.clear();
     for (std::size_t column = 0; column < bases.size(); ++column) {
         const float base = bases[column];
         const float y =
             reciprocal ? static_cast<float>(f.amp * (1.0 / base) + f.centre) : base * f.amp + f.centre;
-        if (y > -1.0f && y < f.height) out.emplace_back(static_cast<int>(column), static_cast<int>(y));
+        if (y > -1.0f && y < f.height)
+            out.emplace_back((static_cast<float>(column) + kIntoPixel) / f.ratio,
+                             (static_cast<float>(static_cast<int>(y * f.ratio)) + kIntoPixel) / f.ratio);
     }
 }
 
@@ -120,7 +129,10 @@ void TrigComponent::paintEvent(QPaintEvent* e) {
     frame.phase = phase;
     frame.end = rad + phase;
     frame.width = static_cast<float>(w);
-    frame.step = rad / frame.width;
+    // The device's, not the widget's: a grab or a print may have another ratio than the screen.
+    frame.ratio = static_cast<float>(painter.paintEngine()->paintDevice()->devicePixelRatioF());
+    frame.columns = std::round(frame.width * frame.ratio);
+    frame.step = rad / frame.columns;
     frame.amp = amp;
     frame.centre = static_cast<float>(h / 2);
     frame.height = static_cast<float>(h);

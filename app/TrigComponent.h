@@ -3,7 +3,7 @@
 #include "gen/qt/GWidget.h"
 
 #include <QColor>
-#include <QPoint>
+#include <QPointF>
 
 #include <atomic>
 #include <cstdint>
@@ -11,8 +11,8 @@
 
 class QPaintEvent;
 
-// The trigonometry panel's plot: up to six functions sampled once per pixel
-// column over a window `rad` radians wide, scrolled by animation ticks.
+// The trigonometry panel's plot: up to six functions sampled once per device
+// pixel column over a window `rad` radians wide, scrolled by animation ticks.
 // GUI thread only.
 class TrigComponent : public gen::qt::GWidget {
 public:
@@ -50,5 +50,5 @@ protected:
 private:
     // Reused between frames, so painting a frame allocates nothing.
     std::vector<float> bases;
-    std::vector<QPoint> points;
+    std::vector<QPointF> points;
 };

@@ -122,6 +122,30 @@ private slots:
         }
     }
 
+    // On a scaled screen every device column of a curve holds ink, as every column does at scale 1: a sine,
+    // steep where it crosses the axis, over five turns.
+    void trig_scaled_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void trig_scaled() {
+        QFETCH(qreal, ratio);
+        TrigComponent trig;
+        trig.functions = TrigComponent::FUNC_SIN;
+        trig.rad = 10 * float(M_PI);
+        trig.resize(301, 201);
+        QImage image(QSize(301, 201) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        trig.render(&image);
+        for (int x = 0; x < image.width(); ++x) {
+            int y = 0;
+            while (y < image.height() && image.pixelColor(x, y) != trig.color_sin)
+                ++y;
+            QVERIFY2(y < image.height(), qPrintable(QString("device column %1").arg(x)));
+        }
+    }
+
     // The plot's background and the gravity field take the tone of each theme, from the start on: a program
     // started in its stored theme gets no palette change.
     void theme() {
