@@ -10,6 +10,8 @@ packages=(
     xvfb xauth fonts-dejavu-core locales desktop-file-utils jq
     openbox wmctrl xdotool psmisc
     clang-14 libclang-rt-14-dev
+    appstream dpkg-dev
+    doxygen
 )
 
 missing=()
