@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev libspdlog-dev
     xvfb xauth fonts-dejavu-core locales desktop-file-utils jq
     openbox wmctrl xdotool psmisc
+    weston qt6-wayland
     clang-14 libclang-rt-14-dev
     appstream dpkg-dev
     doxygen

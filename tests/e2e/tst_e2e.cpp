@@ -1,6 +1,6 @@
 // The real hello-qt6 on the X server of xvfb-run, on stores of its own: started on broken ones and ended as
-// a desktop session ends it; and, with a window manager, rearranged, closed through the window manager under
-// running workers and opened again, as a person at a desktop would.
+// a desktop session ends it; with a window manager, rearranged, closed through the window manager under
+// running workers and opened again, as a person at a desktop would; and natively on Wayland.
 
 #include <QtTest>
 
@@ -14,14 +14,49 @@ constexpr int kRightInset = 15;
 const QString kPlace = QStringLiteral("0,120,90,720,760");
 const QString kPlacedSize = QStringLiteral("WIDTH=720\nHEIGHT=760");
 const QString kDeep(250, 'd');
+// The Wayland compositor's screen, and the size a user left the window at on it.
+constexpr int kScreenWidth = 1600;
+const QSize kStoredSize(900, 700);
 
-// Everything a child writes goes below `home`; the program draws on the X server, whatever the test uses.
-QProcessEnvironment environment(const QString& home) {
+// X: the program draws on the X server, whatever the test uses. Deep: so, from a folder below `home` whose
+// path is too long for the program to learn its own name. Wayland: a client of the compositor whose socket
+// is in `home`/runtime.
+enum class Mode { X, Deep, Wayland };
+
+// Everything a child writes goes below `home`.
+QProcessEnvironment environment(const QString& home, Mode mode = Mode::X) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", home);
     env.insert("XDG_CACHE_HOME", home);
     env.insert("QT_QPA_PLATFORM", "xcb");
+    if (mode == Mode::Wayland) {
+        env.remove("DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.insert("XDG_RUNTIME_DIR", home + "/runtime");
+        env.insert("WAYLAND_DISPLAY", "wayland-test");
+    }
     return env;
+}
+
+// A window's stored geometry in Qt's format 3.0: magic, version, the frame and the normal rectangle, screen
+// number, maximised, full screen, the width of the screen it was on (Qt refuses a geometry from a screen of
+// another width), the rectangle again.
+constexpr quint32 kGeometryMagic = 0x1D9D0CB;
+QByteArray geometry(const QSize& size) {
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    const QRect rect({}, size);
+    out << kGeometryMagic << quint16(3) << quint16(0) << rect << rect << qint32(0) << quint8(0) << quint8(0)
+        << qint32(kScreenWidth) << rect;
+    return data;
+}
+QSize size_of(const QByteArray& geometry) {
+    QDataStream in(geometry);
+    quint32 magic = 0;
+    quint16 version[2] = {};
+    QRect frame, normal;
+    in >> magic >> version[0] >> version[1] >> frame >> normal;
+    return magic == kGeometryMagic ? normal.size() : QSize();
 }
 
 // Runs an X tool; its output, or nothing when it failed.
@@ -56,11 +91,10 @@ struct Run {
     QByteArray err;
     QString window; // X id of the main window, once looked for
 
-    // `deep`: from a folder below `home` whose path is too long for the program to learn its own name.
-    explicit Run(const QString& home, bool deep = false) {
-        program.setProcessEnvironment(environment(home));
+    explicit Run(const QString& home, Mode mode = Mode::X) {
+        program.setProcessEnvironment(environment(home, mode));
         program.setWorkingDirectory(home);
-        if (deep)
+        if (mode == Mode::Deep)
             program.start("perl", {"-e",
                                    "for (1..20) { mkdir $ARGV[0]; chdir $ARGV[0] or exit 3 } "
                                    "system('cp', $ARGV[1], '.') == 0 or exit 4; exec './hello-qt6'",
@@ -164,7 +198,7 @@ private slots:
         if (!unwritable) QVERIFY(store.open(QIODevice::WriteOnly) && store.write(file) && store.flush());
         // The store another program of the organisation might keep; never this program's to touch.
         QSettings(home.filePath("gen.conf"), QSettings::IniFormat).setValue("kept", 1);
-        Run run(home.path(), deep);
+        Run run(home.path(), deep ? Mode::Deep : Mode::X);
         QVERIFY2(run.logged("Qt version"), run.report());
         QVERIFY2(run.closed(), run.report());
         // Other lines may come first, so the line number is only checked for its width.
@@ -225,6 +259,40 @@ private slots:
                          "ctrl+Tab", "Tab", "Tab", "space", "shift+Tab", "space"});
         QVERIFY2(again.logged("START THREAD", 2), again.report());
         QVERIFY2(again.closed(), again.report());
+    }
+
+    // Natively on Wayland, on a headless weston of its own: a first run ended as a session ends it, and a
+    // second that finds the store and the window's size as the user left them; a Wayland client is given
+    // no position.
+    void wayland() {
+#ifndef WESTON
+        QSKIP("needs weston and qt6-wayland: run scripts/setup.sh");
+#else
+        const QTemporaryDir home;
+        const QString runtime = home.filePath("runtime");
+        QVERIFY(QDir().mkdir(runtime) &&
+                QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcess weston;
+        const auto stop = qScopeGuard([&] {
+            weston.terminate();
+            weston.waitForFinished();
+        });
+        weston.setProcessEnvironment(environment(home.path(), Mode::Wayland));
+        weston.start(WESTON, {"--backend=headless-backend.so", "--use-pixman", "--socket=wayland-test",
+                              "--width=" + QString::number(kScreenWidth), "--height=1000"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime + "/wayland-test"), kWaitMs);
+        const QString store = home.filePath("gen/hello-qt6.conf");
+        for (const bool first : {true, false}) {
+            Run run(home.path(), Mode::Wayland);
+            // Logged once the shown window's widgets take the theme's palette.
+            QVERIFY2(run.logged("on_change_theme") && run.closed() && run.err.isEmpty(), run.report());
+            QCOMPARE(run.out.startsWith("CLEAR CONFIG\n"), first);
+            if (first)
+                QSettings(store, QSettings::IniFormat).setValue("ui/win/geometry@", geometry(kStoredSize));
+        }
+        QCOMPARE(size_of(QSettings(store, QSettings::IniFormat).value("ui/win/geometry@").toByteArray()),
+                 kStoredSize);
+#endif
     }
 };
 
