@@ -2,8 +2,10 @@
 
 #include "gen/GLog.h"
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QSplitter>
+#include <QTimerEvent>
 
 #include <cstdio>
 
@@ -35,13 +37,38 @@ constexpr unsigned int kDefaultGuiLogMaxLines = 50000;
 constexpr unsigned int kDefaultLogLevel = 0;
 constexpr unsigned int kDefaultLogDigits = 6;
 
+// A drag changes a value on every mouse move; the file, rewritten and synced
+// whole each time, is written at most this often while it goes on.
+constexpr int kWriteIntervalMs = 1000;
+
 } // namespace
 
 GSettings::GSettings() : QSettings() {}
 
 GSettings::GSettings(const QString& fileName, QSettings::Format format) : QSettings(fileName, format) {}
 
-GSettings::~GSettings() = default;
+GSettings::~GSettings() {
+    // A change whose write request has not been delivered yet is written by
+    // QSettings' own destructor.
+    if (writeTimer.isActive()) sync();
+}
+
+// QSettings posts itself one update request after the first change since its
+// last sync and writes the file when it arrives. Holding that request back
+// until the timer fires makes the write a throttle, not a debounce: a drag
+// that never pauses still reaches the file every interval. Until sync() runs
+// QSettings posts no further request, so the timer is armed once per write.
+bool GSettings::event(QEvent* e) {
+    if (e->type() != QEvent::UpdateRequest) return QSettings::event(e);
+    if (!writeTimer.isActive()) writeTimer.start(kWriteIntervalMs, this);
+    return true;
+}
+
+void GSettings::timerEvent(QTimerEvent* e) {
+    if (e->timerId() != writeTimer.timerId()) return QSettings::timerEvent(e);
+    writeTimer.stop();
+    sync();
+}
 
 QString GSettings::effective_key(const QString& key, const QObject* object) {
     if (!object) return key;
@@ -165,12 +192,13 @@ void GSettings::save_win(const QMainWindow* win) {
     setValue(effective_key(kWinState, win), win->saveState(0));
 }
 
-void GSettings::restore_win(QMainWindow* win) {
+bool GSettings::restore_win(QMainWindow* win) {
     if (!win) nullPointerHandling(kSource, __LINE__, QStringLiteral("win == NULL"));
     const QByteArray geometry = get<QByteArray>(kWinGeometry, {}, win);
     const QByteArray state = get<QByteArray>(kWinState, {}, win);
-    if (!geometry.isEmpty()) win->restoreGeometry(geometry);
+    const bool placed = !geometry.isEmpty() && win->restoreGeometry(geometry);
     if (!state.isEmpty()) win->restoreState(state, 0);
+    return placed;
 }
 
 void GSettings::save_splitter_state(QSplitter* splitter) {

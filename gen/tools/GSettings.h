@@ -2,7 +2,10 @@
 
 // The library's persistent key-value store: QSettings with typed getters that
 // always carry a default, optional per-object keys, window and splitter state.
+// Lives on the GUI thread only; a change is visible at once but reaches the
+// file at most once a second, and for certain when the store goes.
 
+#include <QBasicTimer>
 #include <QByteArray>
 #include <QColor>
 #include <QMetaType>
@@ -17,8 +20,10 @@
 #include <limits>
 #include <type_traits>
 
+class QEvent;
 class QMainWindow;
 class QSplitter;
+class QTimerEvent;
 
 namespace gen::qt {
 
@@ -99,9 +104,18 @@ public:
     bool check_update_config(unsigned int required, bool clear);
 
     void save_win(const QMainWindow* win);
-    void restore_win(QMainWindow* win);
+    // Returns whether a stored geometry was taken: false when none is stored
+    // or Qt refuses it (one saved on a screen of another size).
+    bool restore_win(QMainWindow* win);
     void save_splitter_state(QSplitter* splitter);
     void restore_splitter_state(QSplitter* splitter);
+
+protected:
+    bool event(QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    QBasicTimer writeTimer;
 };
 
 // The application's store for library code that does not know its class;

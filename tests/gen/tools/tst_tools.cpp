@@ -28,6 +28,12 @@ QVariantList named(const GSettings& s) {
 QList<uint> fields(const LogConfig& config) {
     return {config.logControl.load(), config.digits, config.logLevel};
 }
+// The file's own text: stores of one process share their changes before any
+// of them writes, so another QSettings would not tell.
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 } // namespace
 
 class TstTools : public QObject {
@@ -40,6 +46,7 @@ private slots:
 
     void settings_defaultsAndPersistence() {
         QCOMPARE(named(GSettings()), (QVariantList{1u, 99u, true, 9u, 0u, 6u, QRect(1, 1, 1, 1)}));
+        QByteArray afterTurn;
         {
             GSettings settings;
             settings.set_theme(2);
@@ -49,11 +56,26 @@ private slots:
             settings.set_log_level(3);
             settings.set_log_digits(2);
             settings.set_rect("r", QRect(1, 2, 30, 40));
+            QCoreApplication::processEvents();
+            afterTurn = contents(settings.fileName());
         }
-        // Nothing is lost: the values are in the file once the object is gone.
-        QFile raw(GSettings().fileName());
-        QVERIFY(raw.open(QIODevice::ReadOnly) && raw.readAll().contains("theme=2"));
+        // Not written a turn of the event loop later, but nothing is lost: the values are in the file once
+        // the object is gone.
+        QVERIFY(!afterTurn.contains("theme=2") && contents(GSettings().fileName()).contains("theme=2"));
         QCOMPARE(named(GSettings()), (QVariantList{2u, 5u, false, 14u, 3u, 2u, QRect(1, 2, 30, 40)}));
+    }
+
+    // Changes every 10 ms for 1.5 s reach the file now and then, and already while they go on.
+    void settings_fileWritesThrottled() {
+        constexpr int kChanges = 150;
+        GSettings settings;
+        QByteArrayList written{contents(settings.fileName())};
+        for (int i = 1; i <= kChanges; ++i) {
+            settings.set("v", i);
+            QTest::qWait(10);
+            if (const QByteArray now = contents(settings.fileName()); now != written.last()) written << now;
+        }
+        QVERIFY2(written.size() > 1 && written.size() <= kChanges / 10, written.join('|'));
     }
 
     // Texts, as an INI file holds them, read as unsigned, int, float, double and colour; a number out of
@@ -86,16 +108,17 @@ private slots:
     }
 
     // An older stored version (the default 99 of an empty store, then 10811) is replaced by the required
-    // one, the store wiped first on request; the same version changes nothing.
+    // one, the store wiped first on request, in the file at once; the same version changes nothing.
     void settings_versionCheck() {
         GSettings settings;
         settings.set_theme(2);
+        settings.sync();
         StdoutCapture capture;
         const bool fromEmpty = settings.check_update_config(10811, false);
         const bool same = settings.check_update_config(10811, true);
         const QStringList kept = settings.allKeys();
         const bool older = settings.check_update_config(10812, true);
-        QCOMPARE(capture.text(), QByteArray("CLEAR CONFIG\n"));
+        QCOMPARE(capture.text() + contents(settings.fileName()), QByteArray("CLEAR CONFIG\n"));
         QCOMPARE((QList<bool>{fromEmpty, same, older}), (QList<bool>{true, false, true}));
         QCOMPARE(kept + settings.allKeys(), (QStringList{"config/version", "ui/theme", "config/version"}));
         QCOMPARE(settings.get_config_version(), 10812u);
