@@ -23,6 +23,12 @@ constexpr double kKibi = 1024.0;
 constexpr double kMebi = 1048576.0;
 constexpr double kGibi = 1073741824.0;
 constexpr double kTebi = 1099511627776.0;
+// The control characters escape_controls writes as \xNN: C0 below the blank,
+// then DEL and the C1 block.
+constexpr char16_t kFirstPrintable = 0x20;
+constexpr char16_t kDel = 0x7F;
+constexpr char16_t kLastC1 = 0x9F;
+constexpr int kHex = 16;
 
 // The C locale's whitespace, independent of whatever locale Qt installed.
 bool is_c_space(char c) {
@@ -157,6 +163,29 @@ std::string format_bytes_1024(double bytes) {
 
 std::string to_utf8(const QString& s) {
     return s.toStdString();
+}
+
+QString escape_controls(const QString& s) {
+    QString out;
+    out.reserve(s.size());
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u == '\\')
+            out += QLatin1String("\\\\");
+        else if (u < kFirstPrintable || (u >= kDel && u <= kLastC1))
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, kHex, QLatin1Char('0'));
+        else if (u == QChar::LineSeparator || u == QChar::ParagraphSeparator)
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, kHex, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string format_array_as_hex(const unsigned char* data, unsigned size, unsigned long long head,

@@ -1,7 +1,8 @@
 #pragma once
 
 // Small text helpers on byte strings: numbers with fill characters,
-// thousands grouping, byte sizes, hex dumps and plain string edits.
+// thousands grouping, byte sizes, hex dumps and plain string edits; and the
+// escaping of outside text for the log.
 
 #include "gen/GFormat.h"
 
@@ -42,6 +43,12 @@ std::string format_float(double v, unsigned digits);
 std::string format_bytes(double bytes);
 std::string format_bytes_1024(double bytes);
 std::string to_utf8(const QString& s);
+// `s` made safe to log as one line: a line feed, carriage return, tab or
+// backslash becomes \n, \r, \t or \\; other C0 controls, DEL and C1 controls
+// become \xNN, and U+2028/U+2029 (line breaks to a text view) \uNNNN, in
+// lower-case hex. Text from outside (file names, URLs) goes through this
+// before it is logged, so it can neither split a line nor fake an escape.
+QString escape_controls(const QString& s);
 std::string format_array_as_hex(const unsigned char* data, unsigned size, unsigned long long head,
                                 unsigned long long tail);
 

@@ -1,6 +1,5 @@
 #include "gen/qt/GGui.h"
 
-#include "gen/GConvert.h"
 #include "gen/GLog.h"
 
 #include <QApplication>
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
 
 namespace gen::qt {
 
@@ -61,17 +59,17 @@ bool does_res_exist(const QString& path) {
 
 void copy_to_clipboard(const char* sText) {
     if (!sText) nullPointerHandling(kSource, __LINE__, QStringLiteral("sText == NULL"));
+    copy_to_clipboard(QString::fromUtf8(sText));
+}
+
+// Not through the const char* overload: a U+0000 in the text would end it there.
+void copy_to_clipboard(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) {
         pp("copy_to_clipboard, no clipboard");
         return;
     }
-    clipboard->setText(QString::fromUtf8(sText), QClipboard::Clipboard);
-}
-
-void copy_to_clipboard(const QString& text) {
-    const std::string utf8 = convert::to_string(text);
-    copy_to_clipboard(utf8.c_str());
+    clipboard->setText(text, QClipboard::Clipboard);
 }
 
 QSizePolicy size_policy(QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical, int hStretch,

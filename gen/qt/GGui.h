@@ -24,6 +24,7 @@ bool does_res_exist(const QString& path);
 
 // A null text ends the process.
 void copy_to_clipboard(const char* sText);
+// The whole text, U+0000 included.
 void copy_to_clipboard(const QString& text);
 
 // A null widget stands for the active window.

@@ -11,6 +11,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace gen::qt {
 
 namespace {
@@ -21,6 +25,19 @@ constexpr int kLighterDebug = 120;
 constexpr int kDarker = 200;
 const QColor kGreenDebugBackground(0x19, 0x28, 0x19); // "#192819"
 constexpr int kUsedBlock = 1;
+// Characters of dropped lines after which freed memory goes back to the system:
+// 2 MiB of text, a quarter of a full view at the panel's default limit, so the
+// resident size swings by a few MiB and the release costs about 1 ms.
+constexpr qint64 kReleaseAfterChars = 1024 * 1024;
+
+// A view at its limit frees as much as it allocates, but once glibc has raised
+// its mmap threshold (freeing the document's large buffers makes it do so) the
+// freed heap pages stay resident and the process grows by tens of MiB.
+void release_free_memory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 } // namespace
 
@@ -83,12 +100,35 @@ void GLogView::append_one(QTextCursor& cursor, const QString& line, int level) {
     cursor.insertText(line, charFormat);
 }
 
+// The document would cut the oldest blocks itself after the edit, but it walks
+// to the cut block by block and lays out every block it passes, on every
+// append once the view is full. A cut by position lays out nothing; made
+// before the append and not in its edit block, both changes stay small for
+// the layout, which otherwise would revisit every block in between.
+void GLogView::make_room(int lines) {
+    QTextDocument* doc = document();
+    const int excess = doc->blockCount() + lines - maximumBlockCount();
+    // With as many new lines as the limit, nothing old is kept: the document's
+    // own cut then walks over that many blocks, few under such a limit.
+    if (maximumBlockCount() <= 0 || excess <= 0 || excess >= doc->blockCount()) return;
+    const int firstKept = doc->findBlockByNumber(excess).position();
+    QTextCursor cut(doc);
+    cut.setPosition(firstKept, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    droppedChars += firstKept;
+    if (droppedChars >= kReleaseAfterChars) {
+        droppedChars = 0;
+        release_free_memory();
+    }
+}
+
 void GLogView::append_line(const QString& line, int level) {
     append_lines({LogEntry{line, level}});
 }
 
 void GLogView::append_lines(const QList<LogEntry>& entries) {
     if (entries.isEmpty()) return;
+    make_room(static_cast<int>(entries.size()));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     // One edit block: the document is laid out once for the whole batch.

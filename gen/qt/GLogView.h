@@ -1,7 +1,8 @@
 #pragma once
 
 // A read-only text view of log lines, each coloured by its level and the theme.
-// GUI thread only; other threads reach it through GPanelLog's appender.
+// With a maximum block count the oldest lines leave first. GUI thread only;
+// other threads reach it through GPanelLog's appender.
 
 #include <QColor>
 #include <QList>
@@ -40,8 +41,11 @@ public:
 
 private:
     void append_one(QTextCursor& cursor, const QString& line, int level);
+    // Drops the oldest lines so that `lines` more fit under the block limit.
+    void make_room(int lines);
 
     unsigned int theme = 0;
+    qint64 droppedChars = 0;
     // Indexed by theme, then keyed by LOG_LEVEL.
     std::array<QMap<int, QColor>, 3> textColors;
     std::array<QMap<int, QColor>, 3> lineColors;

@@ -100,25 +100,30 @@ void GMainWindow::dropEvent(QDropEvent* e) {
     }
     const QList<QUrl> urls = mime->urls();
     pp("GMainWindow::dropEvent, urls:$", urls.size());
+    // A file name may hold a line break, which would start a forged log line.
     for (const QUrl& url : urls)
-        pp(str::xprintF(kPathIndent, "GMainWindow::dropEvent, <<<$>>>", url.toLocalFile()));
+        pp(str::xprintF(kPathIndent, "GMainWindow::dropEvent, <<<$>>>",
+                        str::escape_controls(url.toLocalFile())));
     e->acceptProposedAction();
 }
 
 extern "C" void on_file_dropped(const char* sPath, int bytes) {
-    pp("on_file_dropped, sPath:$, bytes:$", sPath, bytes);
     const QString name = QString::fromUtf8(sPath);
+    // Logged escaped, as one line; a null path reaches the formatter as null.
+    const std::string escaped = str::to_utf8(str::escape_controls(name));
+    const char* logged = sPath ? escaped.c_str() : nullptr;
+    pp("on_file_dropped, sPath:$, bytes:$", logged, bytes);
     QFile file(name);
     // A device or a pipe could block the open or never end; only plain files are read.
     if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly)) {
-        pp("ERROR opening $", sPath);
+        pp("ERROR opening $", logged);
         return;
     }
     std::vector<char> chunk(static_cast<std::size_t>(kReadChunkBytes));
     std::int64_t total = 0;
     for (qint64 got = 0; (got = file.read(chunk.data(), kReadChunkBytes)) > 0;)
         total += got;
-    pp("read $ bytes from $", str::format_str_1000(std::to_string(total)), sPath);
+    pp("read $ bytes from $", str::format_str_1000(std::to_string(total)), logged);
 }
 
 } // namespace gen::qt

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QSizePolicy>
+#include <QTimer>
 
 #include <algorithm>
 #include <deque>
@@ -24,9 +25,12 @@ namespace {
 constexpr int kDefaultFontSize = 9;
 // The GUI thread appends queued lines in slices of this many lines and for at
 // most this long before it lets timers and input run again; a flood from many
-// threads then never freezes the window.
+// threads then never freezes the window. After a full budget it pauses as long:
+// a GUI thread that sleeps half the time gets a core back as soon as its timers
+// are due, while one that never sleeps queues behind the logging threads.
 constexpr std::size_t kSliceLines = 256;
-constexpr qint64 kSliceBudgetMs = 8;
+constexpr int kSliceBudgetMs = 8;
+constexpr int kFloodPauseMs = kSliceBudgetMs;
 
 QEvent::Type drain_event() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -53,11 +57,22 @@ public:
     // Lives as long as `view`, on its thread.
     LogInbox(QWidget* view, Sink sink) : QObject(view), sink(std::move(sink)) {}
 
+    // At most `lines` wait, the newest; 0 lets every line wait. A view that
+    // keeps that many would cut the others as soon as they were shown, and a
+    // flood then costs neither their memory nor their layout. GUI thread.
+    void set_keep(int lines) {
+        std::lock_guard lock(mutex);
+        keep = std::size_t(lines);
+        while (keep > 0 && pending.size() > keep)
+            pending.pop_front();
+    }
+
     void push(QString line, int level) {
         QEvent* wake = nullptr;
         {
             std::lock_guard lock(mutex);
             pending.push_back(LogEntry{std::move(line), level});
+            if (keep > 0 && pending.size() > keep) pending.pop_front();
             // Made under the mutex that drain() takes first, so the event is
             // handed over with the lines. A plain event rather than a queued
             // functor: nothing else is shared with the GUI thread.
@@ -92,11 +107,12 @@ private:
             sink(slice);
         } while (clock.elapsed() < kSliceBudgetMs);
         // Still marked as posted, so push() does not post a second drain.
-        QCoreApplication::postEvent(this, new QEvent(drain_event()));
+        QTimer::singleShot(kFloodPauseMs, this, [this] { drain(); });
     }
 
     std::mutex mutex;
     std::deque<LogEntry> pending;
+    std::size_t keep = 0;
     bool drainPosted = false;
     const Sink sink;
 };
@@ -117,14 +133,15 @@ GPanelLog::GPanelLog() : GPanel(VERT) {
     view->setFont(log_font(kDefaultFontSize));
 
     GLogView* target = view;
-    auto* inbox = new LogInbox(view, [target](const QList<LogEntry>& lines) { target->append_lines(lines); });
+    inbox = new LogInbox(view, [target](const QList<LogEntry>& lines) { target->append_lines(lines); });
+    set_max_lines(kDefaultMaxLines);
     // Whoever destroys the view first, the appender never outlives it.
     QObject::connect(view, &QObject::destroyed,
                      [owner = static_cast<const void*>(this)] { log::remove_gui_appender_ext(owner); });
     // Runs on any logging thread with the logger's mutex held: no widget work
     // and no logging here, only the hand-over.
     log::set_gui_appender_ext(
-        [inbox](QString line, log::LOG_LEVEL level) { inbox->push(std::move(line), level); }, this);
+        [queue = inbox](QString line, log::LOG_LEVEL level) { queue->push(std::move(line), level); }, this);
 }
 
 GPanelLog::~GPanelLog() {
@@ -138,6 +155,16 @@ void GPanelLog::set_font_size(int points) {
     if (points < 1 || points == fontSize) return;
     fontSize = points;
     view->setFont(log_font(points));
+}
+
+void GPanelLog::set_max_lines(int lines) {
+    if (lines < 0 || lines == view->maximumBlockCount()) return;
+    view->setMaximumBlockCount(lines);
+    inbox->set_keep(lines);
+}
+
+int GPanelLog::get_max_lines() const {
+    return view->maximumBlockCount();
 }
 
 void GPanelLog::clear() {

@@ -1,6 +1,7 @@
 #include "gen/tools/GSettings.h"
 
 #include "gen/GLog.h"
+#include "gen/qt/GPanelLog.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -32,8 +33,8 @@ constexpr unsigned int kDefaultTheme = 1; // the dark theme
 constexpr unsigned int kDefaultConfigVersion = 99;
 constexpr bool kDefaultGuiLogEnabled = true;
 constexpr unsigned int kDefaultGuiLogFontSize = 9;
-// About 25 MiB of shown lines: a day of the fastest animation's log, not a week of it.
-constexpr unsigned int kDefaultGuiLogMaxLines = 50000;
+// The panel's own default, so a panel without a stored limit and one with it agree.
+constexpr unsigned int kDefaultGuiLogMaxLines = GPanelLog::kDefaultMaxLines;
 constexpr unsigned int kDefaultLogLevel = 0;
 constexpr unsigned int kDefaultLogDigits = 6;
 

@@ -54,6 +54,10 @@ struct Named {
 };
 enum class Kind : int { Second = 2 };
 
+std::string escaped(std::u16string_view s) {
+    return to_utf8(escape_controls(QString::fromUtf16(s.data(), s.size())));
+}
+
 std::string hex(std::string_view d, unsigned long long head, unsigned long long tail) {
     return format_array_as_hex(reinterpret_cast<const unsigned char*>(d.data()), unsigned(d.size()), head,
                                tail);
@@ -168,6 +172,12 @@ private slots:
                 join(split_lines("abc", 0)) + "/" + join(split_lines("x\n", -1)) + "/" +
                 join(split_lines("a\r\r\nb\r", -1)),
             "a|b||c/a|b//x/a\r|b\r");
+        // Each class of control is escaped, and the backslash, so an escape cannot be forged; the
+        // blank, '~', U+00A0 and a surrogate pair are not.
+        row("escape, unchanged", escaped(u"~ \u00E4\u00A0\U0001F600"), "~ \xC3\xA4\xC2\xA0\xF0\x9F\x98\x80");
+        row("escape, by name", escaped(u"a\nb\rc\td\\n"), "a\\nb\\rc\\td\\\\n");
+        row("escape, C0 DEL C1", escaped({u"\0\x01\x1f\x7f\x80\x9f", 6}), "\\x00\\x01\\x1f\\x7f\\x80\\x9f");
+        row("escape, separators", escaped(u"a\u2028b\u2029"), "a\\u2028b\\u2029");
     }
     void str() { compareTexts(); }
 

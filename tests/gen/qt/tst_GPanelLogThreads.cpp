@@ -76,6 +76,7 @@ private slots:
         gen::log::set_control_bits(gen::log::LOG_CONTROL_DEFAULT);
         gen::log::set_log_digits(kDigits);
         gen::qt::GPanelLog panel;
+        panel.set_max_lines(0); // every line stays, to be compared
         panel.resize(900, 500);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));

@@ -374,13 +374,29 @@ private slots:
         QTRY_COMPARE(shown(last.get_view()), QStringList{" last"});
     }
 
-    void panelLog_clearCopyAndFont() {
+    // Three lines kept, whether the view cuts lines shown one by one or the inbox a burst: the first
+    // kept line keeps its colour. 0 keeps every line. A U+0000 in a line does not cut the copy.
+    void panelLog_clearCopyFontAndLimit() {
         GPanelLog panel;
+        GLogView* view = panel.get_view();
+        QCOMPARE(panel.get_max_lines(), GPanelLog::kDefaultMaxLines);
+        panel.set_max_lines(3);
+        for (const bool burst : {false, true}) {
+            panel.clear();
+            for (int i = 0; i < 5; ++i) {
+                log_string(static_cast<LOG_LEVEL>(i % 4), std::to_string(i));
+                if (!burst) QCoreApplication::processEvents();
+            }
+            QTRY_COMPARE(view->toPlainText(), QString(" 2\n 3\n 4"));
+            QCOMPARE(view->document()->firstBlock().blockFormat().background().color(),
+                     view->line_background(INFO));
+        }
+        panel.set_max_lines(0);
         gen::pp_info("one");
-        gen::pp_error("two");
-        QTRY_COMPARE(shown(panel.get_view()).size(), 2);
+        gen::pp_error(std::string("t\0wo", 4));
+        QTRY_COMPARE(shown(view).size(), 5);
         panel.copy_to_clipboard();
-        QCOMPARE(QGuiApplication::clipboard()->text(), panel.get_view()->toPlainText());
+        QCOMPARE(QGuiApplication::clipboard()->text(), view->toPlainText());
         panel.clear();
         QVERIFY(panel.get_view()->toPlainText().isEmpty());
         gen::pp("three");
@@ -389,8 +405,9 @@ private slots:
         panel.set_font_size(0); // refused
         QCOMPARE(panel.get_font_size(), 9);
         panel.set_font_size(12);
-        QCOMPARE((QList<int>{panel.get_font_size(), panel.get_view()->font().pointSize()}),
-                 (QList<int>{12, 12}));
+        panel.set_max_lines(-1); // refused
+        QCOMPARE((QList<int>{panel.get_font_size(), view->font().pointSize(), panel.get_max_lines()}),
+                 (QList<int>{12, 12, 0}));
     }
 
     void panelLog_simpleComponent() {
@@ -570,8 +587,9 @@ private slots:
         QCOMPARE(tab.index_from_panel(second), 1);
     }
 
-    // One window through its events, the log as the transcript: only URLs are logged on a drop, the
-    // first resize fires once through the event loop, and the close hook's "no" vetoes nothing.
+    // One window through its events, the log as the transcript: only URLs are logged on a drop, a line
+    // break in a name escaped, the first resize fires once through the event loop, and the close hook's
+    // "no" vetoes nothing.
     void mainWindow_events() {
         Probe window;
         LogLines log;
@@ -587,7 +605,7 @@ private slots:
             QCoreApplication::processEvents();
         }
         const QList<QUrl> urls{QUrl::fromLocalFile("/tmp/b c.txt"), QUrl("http://example.org/"),
-                               QUrl("dir/relative.txt"), QUrl(), QUrl::fromLocalFile("/a")};
+                               QUrl("dir/relative.txt"), QUrl(), QUrl::fromLocalFile("/a\nb")};
         for (const QList<QUrl>& offered : {QList<QUrl>(), urls}) {
             QMimeData mime;
             mime.setText("some text");
@@ -615,8 +633,8 @@ private slots:
                  QStringList({"sent", "first resize 0, inside:false", "enter false, drop true 1",
                               "GMainWindow::dragEnterEvent, URLs", "GMainWindow::dropEvent, urls:5",
                               path.arg("/tmp/b c.txt"), path.arg(""), path.arg(""), path.arg(""),
-                              path.arg("/a"), "enter true, drop true 1", "GMainWindow::closeEvent", "hook",
-                              "close accepted true", "GMainWindow::closeEvent", "hook",
+                              path.arg("/a\\nb"), "enter true, drop true 1", "GMainWindow::closeEvent",
+                              "hook", "close accepted true", "GMainWindow::closeEvent", "hook",
                               "GMainWindow::save_state", "close accepted true"}));
     }
 
@@ -629,6 +647,7 @@ private slots:
         QTest::newRow("missing") << "missing" << qint64(0) << "ERROR opening %1";
         QTest::newRow("endless device") << "device" << qint64(0) << "ERROR opening %1";
         QTest::newRow("null path") << "null" << qint64(0) << "ERROR opening %1";
+        QTest::newRow("line break") << "missing\n[0001] forged" << qint64(0) << "ERROR opening %1";
     }
     void mainWindow_fileDropped() {
         QFETCH(QString, kind);
@@ -640,6 +659,7 @@ private slots:
         const QByteArray utf8 = path.toUtf8();
         const char* sPath = kind == "null" ? nullptr : utf8.constData();
         if (!sPath) path = "nullptr";
+        path.replace('\n', "\\n");
         LogLines log;
         on_file_dropped(sPath, 7);
         QCOMPARE(messages(log),
