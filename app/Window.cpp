@@ -42,6 +42,26 @@ void keep_on_screen(QWidget* window) {
     window->setGeometry(g);
 }
 
+// Without a stored geometry the window opens centred at a comfortable size: two thirds of the
+// screen's free area, at least kFirstSize and the layout's minimum, and never so large that the
+// window manager's frame would not fit.
+constexpr QSize kFirstSize(800, 560);
+constexpr QSize kFrameRoom(32, 64);
+constexpr qreal kFirstShare = 2.0 / 3.0;
+
+void place_first_time(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = (area.size() * kFirstShare)
+                           .expandedTo(kFirstSize)
+                           .expandedTo(window->minimumSizeHint())
+                           .boundedTo(area.size() - kFrameRoom);
+    QRect g({}, size);
+    g.moveCenter(area.center());
+    window->setGeometry(g);
+}
+
 GButton* icon_button(GPanel* row, const char* icon, const char* toolTip) {
     auto* button = row->create<GButton>(icon, toolTip);
     // An icon alone says nothing to a screen reader.
@@ -100,6 +120,7 @@ void Window::ini() {
     panelLog = new gen::qt::GPanelLog();
     splitter->addWidget(panelLog);
     panelLog->set_font_size(static_cast<int>(settings->get_gui_log_font_size()));
+    panelLog->set_max_lines(static_cast<int>(settings->get_gui_log_max_lines()));
 
     gen::pp_info(gen::str::xprintF(0, "Qt version $", QT_VERSION_STR));
 
@@ -136,8 +157,10 @@ void Window::ini() {
     splitter->listenerSplitterMoved = [this] { settings->save_splitter_state(splitter); };
 
     settings->restore_splitter_state(splitter);
-    settings->restore_win(this);
-    keep_on_screen(this);
+    if (settings->restore_win(this))
+        keep_on_screen(this);
+    else
+        place_first_time(this);
 }
 
 void Window::test_transparent_dialog() {

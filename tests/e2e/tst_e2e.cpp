@@ -14,6 +14,10 @@ constexpr int kRightInset = 15;
 const QString kPlace = QStringLiteral("0,120,90,720,760");
 const QString kPlacedSize = QStringLiteral("WIDTH=720\nHEIGHT=760");
 const QString kDeep(250, 'd');
+// The screen of xvfb-run as the test registration sets it, and what a window manager's frame may shift a
+// window by.
+const QSize kScreen(1280, 1024);
+constexpr int kFrameSlack = 60;
 // The Wayland compositor's screen, and the size a user left the window at on it.
 constexpr int kScreenWidth = 1600;
 const QSize kStoredSize(900, 700);
@@ -234,6 +238,14 @@ private slots:
         int handle = -1;
         Run run(home.path());
         QVERIFY2(run.shown(), run.report());
+        // The first window is centred at a comfortable size, as far as the frame lets the test tell.
+        QMap<QString, int> first;
+        for (const QString& line : run.geometry().split('\n'))
+            first[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+        QVERIFY2(first["WIDTH"] >= 800 && first["HEIGHT"] >= 560 &&
+                     qAbs(2 * first["X"] + first["WIDTH"] - kScreen.width()) <= kFrameSlack &&
+                     qAbs(2 * first["Y"] + first["HEIGHT"] - kScreen.height()) <= kFrameSlack,
+                 qPrintable(run.geometry()));
         tool("wmctrl", {"-i", "-r", run.window, "-e", kPlace});
         for (const QDeadlineTimer deadline(kWaitMs); !run.geometry().contains(kPlacedSize);
              QThread::msleep(100))
