@@ -28,8 +28,6 @@ cmake --build --preset fuzz -j "$(nproc)"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/hello-fuzz.XXXXXX")
 export QT_QPA_PLATFORM=offscreen
-# The settings target rewrites a store file for every input: keep that in memory.
-[ -w /dev/shm ] && export TMPDIR=/dev/shm
 export XDG_CONFIG_HOME="$scratch/config"
 # A small quarantine and no fill of fresh blocks: the targets allocate much
 # and briefly, and the defaults cost more than half of the executions.

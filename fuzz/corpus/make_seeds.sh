@@ -13,7 +13,7 @@ seed() { # seed <target> <name> <printf format> [args...]
     printf "$@" >"$file"
 }
 
-rm -rf format tokenizer settings
+rm -rf format tokenizer
 
 # First byte: mode = value % 3 (integers with a character array, texts, one sprintF
 # conversion), indent = value / 3 % 8.
@@ -32,9 +32,3 @@ seed tokenizer quoted '\x15x = "a b" ;'
 seed tokenizer chinese '\x02\xe4\xbd\xa0\xe5\xa5\xbd\xe3\x80\x82\xe4\xb8\x96\xe7\x95\x8c\xef\xbc\x81(ok)'
 seed tokenizer mixed '\x1b12 1.5 ( abc + "unclosed'
 seed tokenizer whole '\x07whole text'
-
-# Plain INI text.
-seed settings library '[ui]\ntheme=2\n[log]\nlevel=3\ndigits=-4\ngui\\fontSize=99999999999\n'
-seed settings typed '[General]\nwidth@panel=12\nratio=0.75\ncolor=#ff8000\nflag=true\nsize=@Size(3 4)\nrect=@Rect(1 2 3 4)\npoint=@Point(5 6)\n'
-seed settings lists '[app]\nfunctions=1, 2, 3\nname="quoted, text"\nbytes=@ByteArray(abc)\nnan=nan\nbig=1e300\n'
-seed settings version '[config]\nversion=10811\n'
