@@ -29,6 +29,9 @@ constexpr int kUsedBlock = 1;
 // 2 MiB of text, a quarter of a full view at the panel's default limit, so the
 // resident size swings by a few MiB and the release costs about 1 ms.
 constexpr qint64 kReleaseAfterChars = 1024 * 1024;
+// After a burst, less is worth a release: the resident size then settles at
+// what the kept lines need instead of wherever the last release left it.
+constexpr qint64 kReleaseWhenIdleChars = 64 * 1024;
 
 // A view at its limit frees as much as it allocates, but once glibc has raised
 // its mmap threshold (freeing the document's large buffers makes it do so) the
@@ -120,6 +123,12 @@ void GLogView::make_room(int lines) {
         droppedChars = 0;
         release_free_memory();
     }
+}
+
+void GLogView::release_dropped() {
+    if (droppedChars < kReleaseWhenIdleChars) return;
+    droppedChars = 0;
+    release_free_memory();
 }
 
 void GLogView::append_line(const QString& line, int level) {

@@ -35,6 +35,11 @@ public:
     void adapt_to_settings(unsigned int theme);
     unsigned int get_theme() const { return theme; }
 
+    // Gives the memory of the lines dropped since the last release back to the
+    // system, once they add up to enough to matter; the panel calls it when a
+    // burst of lines has been shown. GUI thread.
+    void release_dropped();
+
     // The colours a line at `level` gets in the current theme.
     QColor text_color(int level) const;
     QColor line_background(int level) const;

@@ -53,9 +53,12 @@ void give_log_size_policy(QWidget* w) {
 class LogInbox : public QObject {
 public:
     using Sink = std::function<void(const QList<LogEntry>&)>;
+    using Idle = std::function<void()>;
 
-    // Lives as long as `view`, on its thread.
-    LogInbox(QWidget* view, Sink sink) : QObject(view), sink(std::move(sink)) {}
+    // Lives as long as `view`, on its thread. `idle` runs once the inbox is
+    // empty again after lines were handed over.
+    LogInbox(QWidget* view, Sink sink, Idle idle = {})
+        : QObject(view), sink(std::move(sink)), idle(std::move(idle)) {}
 
     // At most `lines` wait, the newest; 0 lets every line wait. A view that
     // keeps that many would cut the others as soon as they were shown, and a
@@ -99,10 +102,11 @@ private:
                     slice.append(std::move(pending.front()));
                     pending.pop_front();
                 }
-                if (slice.isEmpty()) {
-                    drainPosted = false;
-                    return;
-                }
+                if (slice.isEmpty()) drainPosted = false;
+            }
+            if (slice.isEmpty()) {
+                if (idle) idle();
+                return;
             }
             sink(slice);
         } while (clock.elapsed() < kSliceBudgetMs);
@@ -115,6 +119,7 @@ private:
     std::size_t keep = 0;
     bool drainPosted = false;
     const Sink sink;
+    const Idle idle;
 };
 
 QFont log_font(int points) {
@@ -133,7 +138,9 @@ GPanelLog::GPanelLog() : GPanel(VERT) {
     view->setFont(log_font(kDefaultFontSize));
 
     GLogView* target = view;
-    inbox = new LogInbox(view, [target](const QList<LogEntry>& lines) { target->append_lines(lines); });
+    inbox = new LogInbox(
+        view, [target](const QList<LogEntry>& lines) { target->append_lines(lines); },
+        [target] { target->release_dropped(); });
     set_max_lines(kDefaultMaxLines);
     // Whoever destroys the view first, the appender never outlives it.
     QObject::connect(view, &QObject::destroyed,

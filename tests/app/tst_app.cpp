@@ -375,11 +375,14 @@ private slots:
         }
     }
 
-    // The log switch stored off is switched on, icons say to a screen reader what their tool tips show, and
-    // a mnemonic reaches its button. Window and splitter across runs: e2e session.
+    // The log switch stored off is switched on, the stored line limit reaches the log panel, icons say to a
+    // screen reader what their tool tips show, and a mnemonic reaches its button. Window and splitter
+    // across runs: e2e session.
     void window_controls() {
         settings.set_gui_log_enabled(false);
+        settings.set_gui_log_max_lines(7);
         Started s;
+        QCOMPARE(s.window.get_panel_log()->get_max_lines(), 7);
         s.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
         QList<gen::qt::GButton*> icons;
