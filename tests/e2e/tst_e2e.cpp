@@ -38,6 +38,10 @@ QProcessEnvironment environment(const QString& home, Mode mode = Mode::X) {
         env.insert("QT_QPA_PLATFORM", "wayland");
         env.insert("XDG_RUNTIME_DIR", home + "/runtime");
         env.insert("WAYLAND_DISPLAY", "wayland-test");
+        // Qt's Wayland client keeps allocations until exit that LeakSanitizer's short stacks cannot tell
+        // apart from leaks; the X runs check for leaks, this one for everything else.
+        const QString asan = env.value("ASAN_OPTIONS");
+        env.insert("ASAN_OPTIONS", asan.isEmpty() ? "detect_leaks=0" : asan + ":detect_leaks=0");
     }
     return env;
 }
