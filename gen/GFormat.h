@@ -1,7 +1,8 @@
 #pragma once
 
-// The "$" formatter behind every message of the library: each "$" in the
-// format takes the next argument, rendered in one fixed way per type.
+/// \file
+/// The "$" formatter behind every message of the library: each "$" in the
+/// format takes the next argument, rendered in one fixed way per type.
 
 #include <QPointF>
 #include <QRectF>
@@ -18,18 +19,22 @@
 
 namespace gen {
 
-// Writes one object's text; the library's only use is QStringView.
+/// Writes one object's text; the library's only use is QStringView, the one
+/// type it is defined for.
 template <typename T>
 void obj_to_stream(std::stringstream& out, const T& value);
 
+/// Writes the view as UTF-8.
 template <>
 void obj_to_stream<QStringView>(std::stringstream& out, const QStringView& value);
 
+/// Text: the "$" formatter, printf-style formatting and string helpers. Every
+/// function here may be called from any thread.
 namespace str {
 
-// printf-style formatting into a 4096-byte buffer. A null format gives
-// "<<<sprintF,nullpointer>>>", a format of 4096 characters or more the
-// empty string, and a longer result is cut at 4095 characters.
+/// printf-style formatting into a 4096-byte buffer. A null format gives
+/// `<<<sprintF,nullpointer>>>`, a format of 4096 characters or more or a
+/// printf error the empty string, and a longer result is cut at 4095 characters.
 std::string sprintF(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))
@@ -107,9 +112,9 @@ const char* copy_to_placeholder(std::stringstream& out, const char* format);
 
 } // namespace detail
 
-// Writes the format up to the next "$", the first argument there, and carries
-// on with the rest; once the arguments run out the remaining format is copied
-// unchanged, so surplus "$" stay literal.
+/// Writes the format up to the next "$", the first argument there, and carries
+/// on with the rest; once the arguments run out the remaining format is copied
+/// unchanged, so surplus "$" stay literal. The engine of xprintF().
 template <typename First, typename... Rest>
 void streamIt(std::stringstream& out, const char* format, First first, Rest... rest) {
     const char* after = detail::copy_to_placeholder(out, format);
@@ -123,8 +128,18 @@ void streamIt(std::stringstream& out, const char* format, First first, Rest... r
     }
 }
 
-// The "$" formatter: `indent` spaces, then the format with each "$" replaced
-// by the next argument. A null format gives the empty string.
+/// The "$" formatter: `indent` spaces, then the format with each "$" replaced
+/// by the next argument. A null format gives the empty string.
+///
+/// Each type has one rendering: a bool as "true" or "false", a char as
+/// itself, other integers and enumerations as decimal numbers, floating
+/// values as printf's "%f", a char array up to its first U+0000 or its end,
+/// a C string as is or "nullptr" when null, std::string and
+/// std::string_view byte for byte, QString and QStringView as UTF-8, a
+/// QPointF as "x,y" and a QRectF as "x,y,width,height"; any other type
+/// through its `to_string()` or else its `operator<<`, and a type with
+/// neither does not compile. Arguments beyond the last "$" are dropped. A
+/// "$" cannot be escaped: to print one, pass it as an argument.
 template <typename... Args>
 requires(sizeof...(Args) > 0) std::string
     xprintF(unsigned int indent, const char* format, const Args&... args) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The whole suite as CI runs it: a build with warnings as errors, the same
-# suite under AddressSanitizer + UndefinedBehaviorSanitizer, the thread tests
-# under ThreadSanitizer, and a short run of every fuzz target.
+# The whole suite as CI runs it: a build with warnings as errors, the API
+# reference, the same suite under AddressSanitizer + UndefinedBehaviorSanitizer,
+# the thread tests under ThreadSanitizer, and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,10 @@ echo "== warnings as errors =="
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci --output-on-failure
+
+echo "== API reference =="
+# Doxygen's warnings fail it: a public entity without a description is an error.
+cmake --build --preset ci --target docs
 
 echo "== asan + ubsan =="
 cmake --preset asan >/dev/null
